@@ -1,0 +1,30 @@
+# The two commands: `make run` and `make test`. Each installs what is missing first.
+PRESET ?= $(if $(CI),ci,default)
+BUILD_DIR := build/$(PRESET)
+EXE := $(BUILD_DIR)/ui/river-mouth-quiz
+
+.PHONY: all deps configure build run test clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET)
+
+run: build
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		echo "No display to open the window on: run it as 'xvfb-run -a $(EXE)', or from a desktop session."; \
+		exit 1; \
+	fi
+	@$(EXE)
+
+test: build
+	@ctest --preset $(PRESET)
+
+clean:
+	rm -rf build

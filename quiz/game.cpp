@@ -1,0 +1,160 @@
+#include "game.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace quiz {
+
+namespace {
+
+constexpr int RiverList = 0;
+constexpr int WorkingCodes = 1;
+constexpr int MasterNames = 2;
+constexpr int MasterCodes = 3;
+
+constexpr std::string_view LineBreak = "\r\n";
+constexpr std::string_view NewRoundNote = "Нов избор";
+
+bool isIgnoredBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The longest prefix of the blank-free text that reads as a decimal number:
+// an optional sign and digits with an optional fraction.
+std::string_view leadingNumber(std::string_view text)
+{
+    std::size_t end = 0;
+    if (end < text.size() && (text[end] == '+' || text[end] == '-'))
+        ++end;
+    std::size_t digits = 0;
+    while (end < text.size() && isDigit(text[end])) {
+        ++end;
+        ++digits;
+    }
+    if (end < text.size() && text[end] == '.') {
+        ++end;
+        while (end < text.size() && isDigit(text[end])) {
+            ++end;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return {};
+    return text.substr(0, end);
+}
+
+} // namespace
+
+std::optional<std::int16_t> codeNumber(std::string_view code)
+{
+    std::string packed;
+    packed.reserve(code.size());
+    for (char c : code) {
+        if (!isIgnoredBlank(c))
+            packed += c;
+    }
+
+    std::string_view number = leadingNumber(packed);
+    if (number.empty())
+        return 0;
+    // from_chars takes no plus sign.
+    const bool negative = number.front() == '-';
+    if (number.front() == '+' || negative)
+        number.remove_prefix(1);
+
+    double value = 0;
+    const auto [rest, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range)
+        return std::nullopt;
+    if (error != std::errc() || rest != number.data() + number.size())
+        return 0;
+
+    // Ties to even, whatever rounding mode the platform is left in.
+    double rounded = std::round(value);
+    if (rounded - value == 0.5 && std::fmod(rounded, 2.0) != 0.0)
+        rounded -= 1.0;
+    if (negative)
+        rounded = -rounded;
+
+    if (!(rounded >= std::numeric_limits<std::int16_t>::min() && rounded <= std::numeric_limits<std::int16_t>::max()))
+        return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+
+QuizGame::QuizGame(QuizView &view)
+    : view(view)
+{
+}
+
+void QuizGame::LoadQuiz()
+{
+    LastTypeIndex = 2;
+    ResetQuiz();
+}
+
+void QuizGame::ResetQuiz()
+{
+    TypeChosen = false;
+    LogCleared = false;
+    view.clearList(RiverList);
+    view.clearList(WorkingCodes);
+    const int n = view.listCount(MasterNames);
+    for (int i = 1; i <= n; ++i) {
+        view.appendToList(RiverList, view.listItem(MasterNames, i - 1));
+        view.appendToList(WorkingCodes, view.listItem(MasterCodes, i - 1));
+    }
+    for (int i = 0; i <= LastTypeIndex; ++i)
+        view.turnTypeButtonOff(i);
+    ChosenType = -1;
+}
+
+void QuizGame::ClearQuiz()
+{
+    ResetQuiz();
+    view.setMessageText(std::string(NewRoundNote));
+}
+
+void QuizGame::ChooseType(int index)
+{
+    TypeChosen = view.isTypeButtonOn(index);
+    if (TypeChosen)
+        ChosenType = static_cast<std::int16_t>(index);
+    if (!LogCleared) {
+        LogCleared = true;
+        view.setMessageText({});
+    }
+}
+
+void QuizGame::PickRiver(int listIndex)
+{
+    if (listIndex > RiverList)
+        return;
+    if (!TypeChosen) {
+        view.selectInList(RiverList, -1);
+        return;
+    }
+    const int p = view.listSelection(RiverList);
+    if (p == -1)
+        return;
+    view.selectInList(WorkingCodes, p);
+    const std::optional<std::int16_t> code = codeNumber(view.listItem(WorkingCodes, p));
+    const std::string name = view.listItem(RiverList, p);
+    const std::string prefix
+        = code == ChosenType ? "Вярно. Устието на " + name + " е " : "Грешка! Устието на " + name + " не е ";
+    const std::string line = prefix + view.typeButtonCaption(ChosenType) + "." + std::string(LineBreak);
+    view.setMessageText(line + view.messageText());
+    TypeChosen = false;
+    view.turnTypeButtonOff(ChosenType);
+    view.removeListItem(RiverList, p);
+    view.removeListItem(WorkingCodes, p);
+    view.selectInList(RiverList, -1);
+}
+
+} // namespace quiz

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing the quiz need,
+# and only those that are missing. Does nothing when all are there.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake g++ make
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    # run: the window system plugin, the font the texts are set in, Qt's own
+    # texts in Bulgarian
+    qt6-qpa-plugins libxkbcommon-x11-0 fonts-liberation2 fontconfig qt6-translations-l10n
+    # test
+    libgtest-dev
+    xvfb xauth xdotool xclip x11-utils imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+    [ "$status" = installed ] || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing the Debian packages the quiz needs: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
