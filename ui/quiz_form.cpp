@@ -126,6 +126,13 @@ void QuizForm::createControls()
     Frame1 = new QGroupBox(QString::fromUtf8("Устие на река"), this);
     Frame1->setGeometry(twips(120, 480, 2175, 1335));
     paintFlat(Frame1, FrameColour);
+    // Fusion tints the inside of a group box; an etched line drawn by a style
+    // sheet leaves it flat.
+    Frame1->setStyleSheet(QStringLiteral("QGroupBox { background-color: %1; background-clip: margin;"
+                                         " border: 2px groove %1; margin-top: 8px; }"
+                                         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px;"
+                                         " background-color: %1; }")
+                              .arg(FrameColour.name()));
 
     Option1Group = new QButtonGroup(this);
     for (int i = 0; i <= quiz::QuizCatalogue::LastTypeIndex; ++i) {
@@ -195,6 +202,9 @@ void QuizForm::createControls()
     setTabOrder(Command1, Option1[0]);
     setTabOrder(Option1[0], Option1[1]);
     setTabOrder(Option1[1], Option1[2]);
+    // Style sheets stop a parent's font from reaching the children.
+    for (QWidget *control : findChildren<QWidget *>())
+        control->setFont(font);
     Text1->setFocus();
 }
 
