@@ -3,7 +3,7 @@ PRESET ?= $(if $(CI),ci,default)
 BUILD_DIR := build/$(PRESET)
 EXE := $(BUILD_DIR)/ui/river-mouth-quiz
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test screenshot clean
 
 all: build
 
@@ -25,6 +25,9 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET)
+
+screenshot: build
+	@scripts/screenshot.sh $(EXE)
 
 clean:
 	rm -rf build

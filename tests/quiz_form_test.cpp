@@ -58,7 +58,7 @@ template<typename T> std::vector<T *> byPosition(const QWidget &parent)
     std::vector<T *> widgets(found.begin(), found.end());
     std::sort(widgets.begin(), widgets.end(), [](const T *a, const T *b) {
         return std::pair(a->mapTo(a->window(), QPoint()).y(), a->mapTo(a->window(), QPoint()).x())
-               < std::pair(b->mapTo(b->window(), QPoint()).y(), b->mapTo(b->window(), QPoint()).x());
+            < std::pair(b->mapTo(b->window(), QPoint()).y(), b->mapTo(b->window(), QPoint()).x());
     });
     return widgets;
 }
@@ -128,8 +128,9 @@ TEST_F(QuizFormTest, OpensWithTheFullListNothingChosenAndTheAssignment)
     EXPECT_FALSE(anyTypeOn());
     const std::string assignment = form->messageText();
     EXPECT_EQ(QString::fromStdString(assignment).size(), 947);
-    EXPECT_EQ(assignment.rfind("Да се състави проект, представящ междупредметна връзка География и Информатика. \r\n", 0),
-              0u);
+    EXPECT_EQ(
+        assignment.rfind("Да се състави проект, представящ междупредметна връзка География и Информатика. \r\n", 0),
+        0u);
     EXPECT_NE(assignment.find("\r\n\r\nКомандният бутон \"Изчисти\" дава възможност за начална инициализация. \r\n"),
               std::string::npos);
     EXPECT_TRUE(assignment.ends_with("пясъчна коса.\r\n"));
@@ -329,16 +330,11 @@ TEST_F(QuizFormTest, EachControlIsPaintedInItsOwnColour)
     };
     // Each point lies inside its control and clear of its text and borders.
     const Sample samples[] = {
-        {"window", {4, 4}, {192, 192, 255}},
-        {"window below the frame", {100, 160}, {192, 192, 255}},
-        {"title strip", {36, 12}, {255, 192, 128}},
-        {"list heading", {188, 46}, {255, 192, 128}},
-        {"frame", {148, 100}, {128, 255, 255}},
-        {"делта", {136, 62}, {128, 128, 255}},
-        {"естуар", {136, 82}, {128, 128, 255}},
-        {"лиман", {136, 102}, {128, 128, 255}},
-        {"river list", {420, 62}, {153, 180, 209}},
-        {"Изчисти", {270, 174}, {255, 128, 128}},
+        {"window", {4, 4}, {192, 192, 255}},        {"window below the frame", {100, 160}, {192, 192, 255}},
+        {"title strip", {36, 12}, {255, 192, 128}}, {"list heading", {188, 46}, {255, 192, 128}},
+        {"frame", {148, 100}, {128, 255, 255}},     {"делта", {136, 62}, {128, 128, 255}},
+        {"естуар", {136, 82}, {128, 128, 255}},     {"лиман", {136, 102}, {128, 128, 255}},
+        {"river list", {420, 62}, {153, 180, 209}}, {"Изчисти", {270, 174}, {255, 128, 128}},
     };
     for (const Sample &s : samples) {
         SCOPED_TRACE(s.what);
@@ -358,7 +354,7 @@ TEST_F(QuizFormTest, EveryTextIsSetInTimesNewRomanWithoutFallback)
     EXPECT_EQ(QFontInfo(form->font()).family(), QStringLiteral("Liberation Serif"));
 #endif
     QString everything = form->windowTitle() + text() + catalogueNames().join(QString()) + NewRound
-                         + QStringLiteral("ВярноГрешка!Устиетонаене.");
+        + QStringLiteral("ВярноГрешка!Устиетонаене.");
     for (QWidget *widget : form->findChildren<QWidget *>()) {
         if (auto *label = qobject_cast<QLabel *>(widget))
             everything += label->text();
@@ -405,9 +401,9 @@ TEST_F(QuizFormTest, QtsOwnTextsAreBulgarian)
 TEST_F(QuizFormTest, AScreenReaderFindsOneNamedListAndNamedControls)
 {
     EXPECT_EQ(list->accessibleName(), QStringLiteral("Имена на реки"));
-    for (QWidget *widget : {static_cast<QWidget *>(clear), static_cast<QWidget *>(box), static_cast<QWidget *>(frame),
-                            static_cast<QWidget *>(options[0]), static_cast<QWidget *>(options[1]),
-                            static_cast<QWidget *>(options[2])}) {
+    for (QWidget *widget :
+         {static_cast<QWidget *>(clear), static_cast<QWidget *>(box), static_cast<QWidget *>(frame),
+          static_cast<QWidget *>(options[0]), static_cast<QWidget *>(options[1]), static_cast<QWidget *>(options[2])}) {
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
         ASSERT_TRUE(face);
         EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << widget->metaObject()->className();

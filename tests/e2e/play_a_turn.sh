@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Plays two turns in the real program on an X display with real input events,
+# reads the message box through the clipboard as a pupil's copy would, and
+# closes the window through its close request.
+# Usage: play_a_turn.sh PROGRAM   (DISPLAY must be set, e.g. by xvfb-run)
+set -euo pipefail
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+title='География - вид устие на река'
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$program" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "$title" | head -n 1) ||
+    fail "the window did not appear"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" = 461 ] && [ "$HEIGHT" = 345 ] || fail "window is ${WIDTH}x${HEIGHT}, not 461x345"
+
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+
+message() {
+    xdotool windowfocus --sync "$window"
+    click 200 260
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    sleep 0.3
+    xclip -o -selection clipboard | tr -d '\r'
+}
+
+expect_first_line() {
+    local got
+    got=$(message | head -n 1)
+    [ "$got" = "$1" ] || fail "message box starts with '$got', expected '$1'"
+}
+
+expect_first_line "Да се състави проект, представящ междупредметна връзка География и Информатика. "
+
+# "естуар", then the first row, Амур.
+click 60 82
+click 230 66
+expect_first_line "Вярно. Устието на Амур е естуар."
+
+# Амур has left the list: the first row is now Атанасовско езеро.
+click 60 82
+click 230 66
+expect_first_line "Грешка! Устието на Атанасовско езеро не е естуар."
+[ "$(message | sed -n 2p)" = "Вярно. Устието на Амур е естуар." ] || fail "the older verdict is not second"
+
+/usr/bin/python3 "$here/close_window.py" "$window"
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end on the close request"
+trap - EXIT
+status=0
+wait "$pid" || status=$?
+[ "$status" = 0 ] || fail "the program ended with status $status"
+echo "played two turns and closed the window"
