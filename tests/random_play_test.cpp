@@ -1,0 +1,338 @@
+#include "answer_key.h"
+#include "quiz_form.h"
+
+#include <QApplication>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringListModel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The quiz as a pupil sees it, kept by the rules of play alone, together with
+// what Qt's keyboard handling does with focus and the list's current row.
+struct Model
+{
+    enum Focus { Box, List, Clear, Type0, Type1, Type2 };
+
+    QStringList names = answer_key::Names;
+    int on = -1; // the type button that is on
+    bool typeChosen = false;
+    int chosenType = -1;
+    bool logCleared = false;
+    QString text;
+    int focus = Box;
+    int current = -1; // the list's current row, which is not its selection
+    int groupStop = 0; // the type button that Tab lands on: the last one focused
+
+    void focusOn(int widget)
+    {
+        focus = widget;
+        if (widget >= Type0)
+            groupStop = widget - Type0;
+    }
+
+    void turnOn(int type)
+    {
+        on = type;
+        typeChosen = true;
+        chosenType = type;
+        if (!logCleared) {
+            logCleared = true;
+            text.clear();
+        }
+    }
+
+    void select(int row)
+    {
+        current = -1;
+        if (!typeChosen)
+            return;
+        text.prepend(answer_key::verdict(names[row], answer_key::Captions[chosenType]));
+        typeChosen = false;
+        on = -1;
+        names.removeAt(row);
+    }
+
+    void clear()
+    {
+        names = answer_key::Names;
+        on = -1;
+        typeChosen = false;
+        chosenType = -1;
+        logCleared = false;
+        text = QStringLiteral("Нов избор");
+        current = -1;
+    }
+
+    void tab()
+    {
+        switch (focus) {
+        case Box:
+            focus = List;
+            // Qt makes the first row current, and selects nothing.
+            if (current == -1 && !names.isEmpty())
+                current = 0;
+            break;
+        case List:
+            focus = Clear;
+            break;
+        case Clear:
+            // The group is one stop of Tab.
+            focusOn(Type0 + groupStop);
+            break;
+        default:
+            focus = Box;
+        }
+    }
+
+    // Up and Down in the group move to the neighbouring button and, when the
+    // button left was on, turn that one on.
+    void arrowInGroup(int step)
+    {
+        const int from = focus - Type0;
+        const int to = from + step;
+        if (to < 0 || to > 2)
+            return;
+        if (on == from)
+            turnOn(to);
+        focusOn(Type0 + to);
+    }
+
+    // The row that a key makes current and selects in the list, or -1.
+    int rowForListKey(int key) const
+    {
+        if (names.isEmpty())
+            return -1;
+        if (current == -1)
+            return 0;
+        const int last = static_cast<int>(names.size()) - 1;
+        int row = current;
+        if (key == Qt::Key_Down)
+            row = std::min(current + 1, last);
+        else if (key == Qt::Key_Up)
+            row = std::max(current - 1, 0);
+        else if (key == Qt::Key_Home)
+            row = 0;
+        else if (key == Qt::Key_End)
+            row = last;
+        return row == current ? -1 : row;
+    }
+};
+
+class RandomPlay
+{
+public:
+    explicit RandomPlay(unsigned seed)
+        : random(seed)
+        , form(std::make_unique<QuizForm>())
+    {
+        form->show();
+        form->activateWindow();
+        ready = QTest::qWaitForWindowActive(form.get());
+        auto found = form->findChildren<QRadioButton *>();
+        options.assign(found.begin(), found.end());
+        std::sort(options.begin(), options.end(), [](auto *a, auto *b) { return a->y() < b->y(); });
+        list = form->findChild<QListView *>();
+        clearButton = form->findChild<QPushButton *>();
+        box = form->findChild<QPlainTextEdit *>();
+        // Another test holds the assignment to its words.
+        model.text = box->toPlainText();
+    }
+
+    bool ready = false;
+    std::string log;
+
+    // Sends one random event that a pupil could make, and lets the model
+    // follow it.
+    void step()
+    {
+        std::vector<int> choices = {0, 1, 2, 3, 4};
+        if (model.focus >= Model::Type0 || model.focus == Model::Clear)
+            choices.push_back(5);
+        if (model.focus >= Model::Type0)
+            choices.insert(choices.end(), {6, 7, 8});
+        if (model.focus == Model::List)
+            choices.insert(choices.end(), {9, 10, 11, 12, 9, 10});
+        switch (choices[std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(random)]) {
+        case 0:
+        case 1: {
+            const int type = std::uniform_int_distribution<int>(0, 2)(random);
+            note("click type " + std::to_string(type));
+            QTest::mouseClick(options[type], Qt::LeftButton, {}, QPoint(30, options[type]->height() / 2));
+            model.focusOn(Model::Type0 + type);
+            if (model.on != type)
+                model.turnOn(type);
+            break;
+        }
+        case 2: {
+            const std::vector<int> rows = visibleRows();
+            if (rows.empty()) {
+                note("(no row to click)");
+                break;
+            }
+            const int row = rows[std::uniform_int_distribution<std::size_t>(0, rows.size() - 1)(random)];
+            note("click row " + std::to_string(row));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(list->model()->index(row, 0)).center());
+            model.focus = Model::List;
+            model.select(row);
+            break;
+        }
+        case 3:
+            if (std::uniform_int_distribution<int>(0, 5)(random) != 0) {
+                note("(skip clear)");
+                break;
+            }
+            note("click clear");
+            QTest::mouseClick(clearButton, Qt::LeftButton);
+            model.focus = Model::Clear;
+            model.clear();
+            break;
+        case 4:
+            key(Qt::Key_Tab, "Tab");
+            model.tab();
+            break;
+        case 5:
+            key(Qt::Key_Space, "Space");
+            if (model.focus == Model::Clear)
+                model.clear();
+            else if (model.on != model.focus - Model::Type0)
+                model.turnOn(model.focus - Model::Type0);
+            break;
+        case 6:
+            key(Qt::Key_Down, "Down");
+            model.arrowInGroup(+1);
+            break;
+        case 7:
+            key(Qt::Key_Up, "Up");
+            model.arrowInGroup(-1);
+            break;
+        case 8:
+            key(std::uniform_int_distribution<int>(0, 1)(random) ? Qt::Key_Left : Qt::Key_Right, "Left/Right");
+            break;
+        default: {
+            static const int keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End};
+            static const char *const keyNames[] = {"Down", "Up", "Home", "End"};
+            const int which = std::uniform_int_distribution<int>(0, 3)(random);
+            key(keys[which], keyNames[which]);
+            const int row = model.rowForListKey(keys[which]);
+            if (row != -1)
+                model.select(row);
+        }
+        }
+    }
+
+    // Empty when the window shows what the model says; else what differs.
+    std::string mismatch() const
+    {
+        std::ostringstream out;
+        const QString shown = box->toPlainText();
+        if (shown != model.text)
+            out << "message box shows \"" << shown.left(80).toStdString() << "\" (" << shown.size()
+                << " characters), expected \"" << model.text.left(80).toStdString() << "\" (" << model.text.size()
+                << "); ";
+        const QStringList rows = qobject_cast<QStringListModel *>(list->model())->stringList();
+        if (rows != model.names)
+            out << "river list has " << rows.size() << " rows, expected " << model.names.size() << "; ";
+        for (int i = 0; i < 3; ++i) {
+            if (options[i]->isChecked() != (model.on == i))
+                out << "type button " << i << (options[i]->isChecked() ? " on" : " off") << "; ";
+        }
+        if (list->selectionModel()->hasSelection())
+            out << "a row is selected; ";
+        const int current = list->currentIndex().isValid() ? list->currentIndex().row() : -1;
+        if (current != model.current)
+            out << "current row " << current << ", expected " << model.current << "; ";
+        if (QApplication::focusWidget() != focusWidget(model.focus))
+            out << "focus on "
+                << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "nothing")
+                << ", expected " << focusWidget(model.focus)->metaObject()->className() << "; ";
+        if (form->listCount(0) != form->listCount(1))
+            out << "working lists of " << form->listCount(0) << " and " << form->listCount(1) << " entries; ";
+        return out.str();
+    }
+
+private:
+    void note(const std::string &event) { log += event + ", "; }
+
+    void key(int key, const char *name)
+    {
+        note(name);
+        QTest::keyClick(form->windowHandle(), static_cast<Qt::Key>(key));
+    }
+
+    std::vector<int> visibleRows() const
+    {
+        std::vector<int> rows;
+        const QRect inside = list->viewport()->rect();
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            if (inside.contains(list->visualRect(list->model()->index(row, 0))))
+                rows.push_back(row);
+        }
+        return rows;
+    }
+
+    QWidget *focusWidget(int focus) const
+    {
+        switch (focus) {
+        case Model::Box:
+            return box;
+        case Model::List:
+            return list;
+        case Model::Clear:
+            return clearButton;
+        default:
+            return options[focus - Model::Type0];
+        }
+    }
+
+    std::mt19937 random;
+    Model model;
+    std::unique_ptr<QuizForm> form;
+    std::vector<QRadioButton *> options;
+    QListView *list = nullptr;
+    QPushButton *clearButton = nullptr;
+    QPlainTextEdit *box = nullptr;
+};
+
+int fromEnvironment(const char *name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+// Fixed seeds, 2000 events each; RMQ_RANDOM_PLAY_SEEDS and
+// RMQ_RANDOM_PLAY_EVENTS make a longer run, RMQ_RANDOM_PLAY_FIRST_SEED another.
+TEST(RandomPlay, TheWindowAlwaysShowsWhatTheRulesSay)
+{
+    const int seeds = fromEnvironment("RMQ_RANDOM_PLAY_SEEDS", 10);
+    const int events = fromEnvironment("RMQ_RANDOM_PLAY_EVENTS", 2000);
+    const int first = fromEnvironment("RMQ_RANDOM_PLAY_FIRST_SEED", 1);
+    for (int seed = first; seed < first + seeds; ++seed) {
+        RandomPlay play(static_cast<unsigned>(seed));
+        ASSERT_TRUE(play.ready);
+        const std::string atStart = play.mismatch();
+        ASSERT_TRUE(atStart.empty()) << "at the start: " << atStart;
+        for (int i = 0; i < events; ++i) {
+            play.step();
+            const std::string wrong = play.mismatch();
+            ASSERT_TRUE(wrong.empty()) << wrong << "\nseed " << seed << ", event " << i + 1
+                                       << "; the events: " << play.log;
+        }
+    }
+}
+
+} // namespace
