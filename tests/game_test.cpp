@@ -83,6 +83,18 @@ protected:
         return std::find(names.begin(), names.end(), name) != names.end();
     }
 
+    // What a reset leaves: the whole catalogue, nothing chosen or selected.
+    void expectFreshRound()
+    {
+        EXPECT_EQ(river().items, catalogueNames());
+        EXPECT_EQ(codes().items, catalogueCodes());
+        EXPECT_EQ(river().selected, -1);
+        EXPECT_FALSE(anyButtonOn());
+        EXPECT_FALSE(game.typeChosen());
+        EXPECT_EQ(game.chosenType(), -1);
+        EXPECT_FALSE(game.logCleared());
+    }
+
     bool anyButtonOn() const
     {
         return std::any_of(view.buttons.begin(), view.buttons.end(), [](bool b) { return b; });
@@ -100,13 +112,7 @@ INSTANTIATE_TEST_SUITE_P(NestedEvents, QuizGameTest, ::testing::Bool(),
 
 TEST_P(QuizGameTest, LoadFillsTheWorkingListsInCatalogueOrder)
 {
-    EXPECT_EQ(river().items, catalogueNames());
-    EXPECT_EQ(codes().items, catalogueCodes());
-    EXPECT_EQ(river().selected, -1);
-    EXPECT_FALSE(anyButtonOn());
-    EXPECT_FALSE(game.typeChosen());
-    EXPECT_EQ(game.chosenType(), -1);
-    EXPECT_FALSE(game.logCleared());
+    expectFreshRound();
     EXPECT_EQ(game.lastTypeIndex(), QuizCatalogue::LastTypeIndex);
     EXPECT_EQ(view.text, Assignment);
 }
@@ -256,13 +262,7 @@ TEST_P(QuizGameTest, NineteenPicksEmptyBothListsAndClearRestoresThem)
 
     game.ClearQuiz();
     EXPECT_EQ(view.text, "Нов избор");
-    EXPECT_EQ(river().items, catalogueNames());
-    EXPECT_EQ(codes().items, catalogueCodes());
-    EXPECT_EQ(river().selected, -1);
-    EXPECT_FALSE(anyButtonOn());
-    EXPECT_FALSE(game.typeChosen());
-    EXPECT_EQ(game.chosenType(), -1);
-    EXPECT_FALSE(game.logCleared());
+    expectFreshRound();
 }
 
 TEST_P(QuizGameTest, ClearQuizMidGameStartsOver)
