@@ -13,6 +13,8 @@ packages=(
     # test
     libgtest-dev
     xvfb xauth xdotool xclip x11-utils imagemagick
+    # the footprint test: the program under a tracer, driven over X
+    strace libx11-dev libxtst-dev
 )
 
 missing=()

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Plays a short game on the real program under strace, on a display of its own,
+# and fails where the program (the platform's libraries and any process they
+# start included) opens a file for writing outside /dev and /proc, makes a
+# directory or otherwise changes the file system, opens a socket other than a
+# local one, or leaves anything in its fresh, empty HOME or runtime directory.
+#
+#   footprint.sh WINDOW_DRIVER PROGRAM [ARGUMENTS...]
+#
+# Exits 0 when the program left no trace, 1 when it did, 2 when it could not be
+# run or did not end with status 0. The last line sums up what was found.
+set -uo pipefail
+
+if [ $# -lt 2 ]; then
+    echo "usage: footprint.sh WINDOW_DRIVER PROGRAM [ARGUMENTS...]" >&2
+    exit 2
+fi
+driver=$1
+shift
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/footprint.XXXXXX") || exit 2
+trap 'rm -rf "$work"' EXIT
+home=$work/home
+runtime=$work/runtime
+mkdir -m 700 "$home" "$runtime"
+
+# What a desktop session gives a program, and nothing more: a home, a runtime
+# directory, a language. No session bus: what the platform does without one is
+# part of what is watched. The sanitizers' settings pass through, but the leak
+# checker cannot run under a tracer.
+environment=(PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8)
+if [ -n "${ASAN_OPTIONS+set}" ]; then
+    environment+=(ASAN_OPTIONS="${ASAN_OPTIONS}:detect_leaks=0")
+fi
+if [ -n "${UBSAN_OPTIONS+set}" ]; then
+    environment+=(UBSAN_OPTIONS="$UBSAN_OPTIONS")
+fi
+
+# A short game, in logical pixels of the client area: turn on "естуар", pick
+# the first river, press "Изчисти"; then the driver asks the window to close.
+clicks=(--click 80,82 --click 280,66 --click 320,180)
+
+env -i "${environment[@]}" \
+    xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
+    "$driver" "${clicks[@]}" -- \
+    strace -f -ff -qq -o "$work/trace" -e trace=%file,%network "$@"
+status=$?
+if [ $status -ne 0 ]; then
+    echo "footprint: the game did not end with status 0 (status $status)" >&2
+    exit 2
+fi
+
+traces=("$work"/trace.*)
+if [ ! -e "${traces[0]}" ]; then
+    echo "footprint: strace wrote no trace" >&2
+    exit 2
+fi
+
+# One call a line, whole, since every thread has its own file (-ff).
+# shellcheck disable=SC2016
+summary=$(awk -v display_socket="/tmp/.X11-unix/" '
+    function succeeded(line) { return line !~ /\) += -1 / && line ~ /\) += [0-9]/ }
+    function path(line,    p) {
+        if (match(line, /"[^"]*"/)) return substr(line, RSTART + 1, RLENGTH - 2)
+        return ""
+    }
+    function report(kind, line) { printf "footprint: %s: %s\n", kind, line > "/dev/stderr" }
+
+    /^(open|openat|openat2|creat)\(/ {
+        opens++
+        p = path($0)
+        writing = $0 ~ /^creat\(/ || $0 ~ /O_(WRONLY|RDWR|CREAT|TRUNC|APPEND)/
+        if (writing && p !~ "^/(dev|proc)/") {
+            if (succeeded($0)) { writes++; report("opens for writing", $0) }
+            else report("tried to open for writing", $0)
+        }
+    }
+    /^(mkdir|mkdirat)\(/ {
+        if (succeeded($0)) { dirs++; report("makes a directory", $0) }
+        else report("tried to make a directory", $0)
+    }
+    /^(rename|renameat|renameat2|link|linkat|symlink|symlinkat|unlink|unlinkat|rmdir|truncate|mknod|mknodat)\(/ {
+        if (succeeded($0)) { changes++; report("changes the file system", $0) }
+    }
+    /^socket\(/ {
+        sockets++
+        if ($0 !~ /^socket\(AF_(UNIX|LOCAL),/ && succeeded($0)) { remote++; report("opens a socket that is not local", $0) }
+    }
+    /^bind\(/ && /sun_path="/ && succeeded($0) { changes++; report("binds a socket to a file", $0) }
+    /^connect\(/ && index($0, display_socket) && succeeded($0) { display++ }
+    /^execve\(/ { report("runs", $0) }
+
+    END {
+        if (opens == 0 || display == 0) {
+            print "footprint: the trace shows no opened file or no connection to the display" > "/dev/stderr"
+            exit 2
+        }
+        printf "writes=%d dirs=%d changes=%d sockets=%d\n", writes, dirs, changes, remote
+    }
+' "${traces[@]}")
+awk_status=$?
+if [ $awk_status -ne 0 ]; then
+    exit 2
+fi
+
+left=$(find "$home" "$runtime" -mindepth 1 | wc -l)
+if [ "$left" -ne 0 ]; then
+    find "$home" "$runtime" -mindepth 1 -printf 'footprint: left behind: %p\n' >&2
+fi
+
+echo "footprint: $summary left=$left"
+if [ "$summary" = "writes=0 dirs=0 changes=0 sockets=0" ] && [ "$left" -eq 0 ]; then
+    exit 0
+fi
+exit 1
