@@ -28,3 +28,10 @@ test: build
 
 clean:
 	rm -rf build
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+.PHONY: test-sanitize
+test-sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize
+	@ctest --preset sanitize
