@@ -15,6 +15,8 @@ packages=(
     xvfb xauth xdotool xclip x11-utils imagemagick
     # the footprint test: the program under a tracer, driven over X
     strace libx11-dev libxtst-dev
+    # the benchmarks
+    libbenchmark-dev
 )
 
 missing=()

@@ -6,13 +6,18 @@
 //
 //   window_driver [options] -- program [arguments...]
 //
-//   --click X,Y       click at X,Y of the client area; the window's picture
-//                     must change within a second, so a click that went
-//                     nowhere fails
+//   --click X,Y[@L,T,W,H]
+//                     click at X,Y of the client area; the picture of the
+//                     rectangle L,T,W,H (by default the whole window) must
+//                     change within a second, so that a click that went
+//                     nowhere fails. The pointer is moved there first and
+//                     left to settle, so that a mere hover does not count.
 //   --settle MS       wait this long after the window is mapped (default 300)
-//   --measure         print the start-up time, the resident memory one second
-//                     after the start and the CPU time used from then on over
-//                     three idle seconds
+//   --measure         print the start-up time: from just before the program
+//                     is started to its window being mapped
+//   --idle            print the resident memory one second after the start
+//                     and the CPU time used from then on over three seconds
+//                     in which nobody touches the window
 //   --timeout S       give up on the window or on the exit after S seconds
 //                     (default 20)
 //
@@ -52,12 +57,23 @@ struct Point
     int y;
 };
 
+struct Click
+{
+    Point at;
+    // Where the click must show; an empty one stands for the whole window.
+    int left = 0;
+    int top = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+};
+
 struct Options
 {
-    std::vector<Point> clicks;
+    std::vector<Click> clicks;
     std::chrono::milliseconds settle = 300ms;
     std::chrono::seconds timeout = 20s;
     bool measure = false;
+    bool idle = false;
     char **program = nullptr;
 };
 
@@ -79,16 +95,20 @@ std::optional<Options> parseOptions(int argc, char *argv[])
             options.program = argv + i + 1;
             return options;
         } else if (arg == "--click" && hasValue) {
-            Point p {};
-            if (std::sscanf(argv[++i], "%d,%d", &p.x, &p.y) != 2)
+            Click c;
+            const int read = std::sscanf(argv[++i], "%d,%d@%d,%d,%u,%u", &c.at.x, &c.at.y, &c.left, &c.top,
+                                         &c.width, &c.height);
+            if (read != 2 && read != 6)
                 return std::nullopt;
-            options.clicks.push_back(p);
+            options.clicks.push_back(c);
         } else if (arg == "--settle" && hasValue) {
             options.settle = std::chrono::milliseconds(std::atoi(argv[++i]));
         } else if (arg == "--timeout" && hasValue) {
             options.timeout = std::chrono::seconds(std::atoi(argv[++i]));
         } else if (arg == "--measure") {
             options.measure = true;
+        } else if (arg == "--idle") {
+            options.idle = true;
         } else {
             return std::nullopt;
         }
@@ -154,35 +174,41 @@ Window waitForMappedWindow(Display *display, pid_t pid, Clock::time_point deadli
     abandon(pid, "no window was mapped in time");
 }
 
-// The window's picture, or an empty one when it cannot be read.
-std::vector<unsigned long> picture(Display *display, Window window)
+// The picture of a part of the window, or an empty one when it cannot be read.
+std::vector<unsigned long> picture(Display *display, Window window, const Click &c)
 {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display, window, &attributes))
         return {};
-    XImage *image
-        = XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+    const bool whole = c.width == 0 || c.height == 0;
+    const int left = whole ? 0 : c.left;
+    const int top = whole ? 0 : c.top;
+    const unsigned width = whole ? static_cast<unsigned>(attributes.width) : c.width;
+    const unsigned height = whole ? static_cast<unsigned>(attributes.height) : c.height;
+    XImage *image = XGetImage(display, window, left, top, width, height, AllPlanes, ZPixmap);
     if (!image)
         return {};
     std::vector<unsigned long> pixels;
-    pixels.reserve(static_cast<std::size_t>(attributes.width) * attributes.height);
-    for (int y = 0; y < attributes.height; ++y) {
-        for (int x = 0; x < attributes.width; ++x)
-            pixels.push_back(XGetPixel(image, x, y));
+    pixels.reserve(static_cast<std::size_t>(width) * height);
+    for (unsigned y = 0; y < height; ++y) {
+        for (unsigned x = 0; x < width; ++x)
+            pixels.push_back(XGetPixel(image, static_cast<int>(x), static_cast<int>(y)));
     }
     XDestroyImage(image);
     return pixels;
 }
 
-void click(Display *display, Window window, Point at, pid_t pid)
+void click(Display *display, Window window, const Click &c, pid_t pid)
 {
     int rootX = 0;
     int rootY = 0;
     Window child = 0;
-    XTranslateCoordinates(display, window, DefaultRootWindow(display), at.x, at.y, &rootX, &rootY, &child);
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), c.at.x, c.at.y, &rootX, &rootY, &child);
 
-    const std::vector<unsigned long> before = picture(display, window);
     XTestFakeMotionEvent(display, DefaultScreen(display), rootX, rootY, CurrentTime);
+    XSync(display, False);
+    std::this_thread::sleep_for(200ms);
+    const std::vector<unsigned long> before = picture(display, window, c);
     XTestFakeButtonEvent(display, Button1, True, CurrentTime);
     XTestFakeButtonEvent(display, Button1, False, CurrentTime);
     XSync(display, False);
@@ -190,10 +216,10 @@ void click(Display *display, Window window, Point at, pid_t pid)
     const Clock::time_point deadline = Clock::now() + 1s;
     while (Clock::now() < deadline) {
         std::this_thread::sleep_for(50ms);
-        if (picture(display, window) != before)
+        if (picture(display, window, c) != before)
             return;
     }
-    abandon(pid, "a click at " + std::to_string(at.x) + "," + std::to_string(at.y) + " changed nothing");
+    abandon(pid, "a click at " + std::to_string(c.at.x) + "," + std::to_string(c.at.y) + " changed nothing");
 }
 
 void askToClose(Display *display, Window window)
@@ -259,7 +285,7 @@ int main(int argc, char *argv[])
     const std::optional<Options> parsed = parseOptions(argc, argv);
     if (!parsed) {
         std::fprintf(stderr,
-                     "usage: window_driver [--click X,Y]... [--settle MS] [--measure] [--timeout S] -- program "
+                     "usage: window_driver [--click X,Y]... [--settle MS] [--measure] [--idle] [--timeout S] -- program "
                      "[arguments...]\n");
         return DriverFailed;
     }
@@ -285,11 +311,17 @@ int main(int argc, char *argv[])
     if (options.measure)
         std::printf("startup_ms %.2f\n", milliseconds(mapped - started));
 
-    std::this_thread::sleep_for(options.settle);
-    for (const Point &at : options.clicks)
-        click(display, window, at, pid);
+    // A window manager would make the new window the active one; without one
+    // the driver does, so that the program runs as it does on a desktop, with
+    // its keyboard focus and everything that comes with it.
+    XSetInputFocus(display, window, RevertToParent, CurrentTime);
+    XSync(display, False);
 
-    if (options.measure) {
+    std::this_thread::sleep_for(options.settle);
+    for (const Click &c : options.clicks)
+        click(display, window, c, pid);
+
+    if (options.idle) {
         std::this_thread::sleep_until(started + 1s);
         std::printf("rss_kib %ld\n", residentKiB(pid));
         const std::chrono::nanoseconds idleFrom = cpuTime(pid);
