@@ -96,8 +96,8 @@ std::optional<Options> parseOptions(int argc, char *argv[])
             return options;
         } else if (arg == "--click" && hasValue) {
             Click c;
-            const int read = std::sscanf(argv[++i], "%d,%d@%d,%d,%u,%u", &c.at.x, &c.at.y, &c.left, &c.top,
-                                         &c.width, &c.height);
+            const int read
+                = std::sscanf(argv[++i], "%d,%d@%d,%d,%u,%u", &c.at.x, &c.at.y, &c.left, &c.top, &c.width, &c.height);
             if (read != 2 && read != 6)
                 return std::nullopt;
             options.clicks.push_back(c);
@@ -284,9 +284,9 @@ int main(int argc, char *argv[])
 {
     const std::optional<Options> parsed = parseOptions(argc, argv);
     if (!parsed) {
-        std::fprintf(stderr,
-                     "usage: window_driver [--click X,Y]... [--settle MS] [--measure] [--idle] [--timeout S] -- program "
-                     "[arguments...]\n");
+        std::fputs("usage: window_driver [--click X,Y[@L,T,W,H]]... [--settle MS] [--measure] [--idle]\n"
+                   "                     [--timeout S] -- program [arguments...]\n",
+                   stderr);
         return DriverFailed;
     }
     const Options &options = *parsed;
