@@ -26,7 +26,23 @@ driver=$1
 shift
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/footprint.XXXXXX") || exit 2
-trap 'rm -rf "$work"' EXIT
+xvfb=
+trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; wait; rm -rf "$work"' EXIT
+
+# A display of its own: the server picks a free number itself and tells it,
+# so that tests and other people's servers on the same machine never collide.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+    echo "footprint: Xvfb did not start" >&2
+    cat "$work/xvfb.log" >&2
+    exit 2
+fi
+display=:$(tr -d '\n' <"$work/display")
 home=$work/home
 runtime=$work/runtime
 mkdir -m 700 "$home" "$runtime"
@@ -35,7 +51,7 @@ mkdir -m 700 "$home" "$runtime"
 # directory, a language. No session bus: what the platform does without one is
 # part of what is watched. The sanitizers' settings pass through, but the leak
 # checker cannot run under a tracer.
-environment=(PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8)
+environment=(PATH=/usr/bin:/bin DISPLAY="$display" HOME="$home" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8)
 if [ -n "${ASAN_OPTIONS+set}" ]; then
     if [ $traced -eq 1 ]; then
         environment+=(ASAN_OPTIONS="${ASAN_OPTIONS}:detect_leaks=0")
@@ -61,9 +77,7 @@ tracer=()
 if [ $traced -eq 1 ]; then
     tracer=(strace -f -ff -qq -o "$work/trace" -e trace=%file,%network)
 fi
-env -i "${environment[@]}" \
-    xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
-    "$driver" "${clicks[@]}" -- "${tracer[@]}" "$@"
+env -i "${environment[@]}" "$driver" "${clicks[@]}" -- "${tracer[@]}" "$@"
 status=$?
 if [ $status -ne 0 ]; then
     echo "footprint: the game did not end with status 0 (status $status)" >&2
