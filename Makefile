@@ -31,3 +31,17 @@ screenshot: build
 
 clean:
 	rm -rf build
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+.PHONY: test-sanitize
+test-sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize
+	@ctest --preset sanitize
+
+# Speed, memory and idle CPU against a bare Qt window; never part of `make test`.
+.PHONY: bench
+bench: deps
+	@cmake --preset bench >/dev/null
+	@cmake --build --preset bench
+	@xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bench/run.sh build/bench

@@ -13,6 +13,10 @@ packages=(
     # test
     libgtest-dev
     xvfb xauth xdotool xclip x11-utils imagemagick python3 python3-xlib
+    # the footprint test: the program under a tracer, driven over X
+    strace libx11-dev libxtst-dev
+    # the benchmarks
+    libbenchmark-dev
 )
 
 missing=()

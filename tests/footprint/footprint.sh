@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# Plays a short game on the real program under strace, on a display of its own,
+# and fails where the program (the platform's libraries and any process they
+# start included) opens a file for writing outside /dev and /proc, makes a
+# directory or otherwise changes the file system, opens a socket other than a
+# local one, or leaves anything in its fresh, empty HOME or runtime directory.
+#
+#   footprint.sh [--untraced] WINDOW_DRIVER PROGRAM [ARGUMENTS...]
+#
+# Exits 0 when the program left no trace, 1 when it did, 2 when it could not be
+# run or did not end with status 0. The last line sums up what was found.
+# --untraced plays the same game without the tracer and checks only the exit
+# status and the home, so that a sanitizer build can check for leaks as well.
+set -uo pipefail
+
+traced=1
+if [ "${1:-}" = --untraced ]; then
+    traced=0
+    shift
+fi
+if [ $# -lt 2 ]; then
+    echo "usage: footprint.sh [--untraced] WINDOW_DRIVER PROGRAM [ARGUMENTS...]" >&2
+    exit 2
+fi
+driver=$1
+shift
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/footprint.XXXXXX") || exit 2
+xvfb=
+trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; wait; rm -rf "$work"' EXIT
+
+# A display of its own: the server picks a free number itself and tells it,
+# so that tests and other people's servers on the same machine never collide.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+    echo "footprint: Xvfb did not start" >&2
+    cat "$work/xvfb.log" >&2
+    exit 2
+fi
+display=:$(tr -d '\n' <"$work/display")
+home=$work/home
+runtime=$work/runtime
+mkdir -m 700 "$home" "$runtime"
+
+# What a desktop session gives a program, and nothing more: a home, a runtime
+# directory, a language. No session bus: what the platform does without one is
+# part of what is watched. The sanitizers' settings pass through, but the leak
+# checker cannot run under a tracer.
+environment=(PATH=/usr/bin:/bin DISPLAY="$display" HOME="$home" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8)
+if [ -n "${ASAN_OPTIONS+set}" ]; then
+    if [ $traced -eq 1 ]; then
+        environment+=(ASAN_OPTIONS="${ASAN_OPTIONS}:detect_leaks=0")
+    else
+        environment+=(ASAN_OPTIONS="$ASAN_OPTIONS")
+    fi
+fi
+for name in UBSAN_OPTIONS LSAN_OPTIONS; do
+    if [ -n "${!name+set}" ]; then
+        environment+=("$name=${!name}")
+    fi
+done
+
+# A short game, in logical pixels of the client area: turn on "естуар" (on its
+# round indicator: the bare end of the button takes no click), pick
+# the first river, press "Изчисти"; each must change the text of the message
+# box (right of where the caret blinks). Then the
+# driver asks the window to close.
+box=@100,210,340,100
+clicks=(--click "28,82$box" --click "280,66$box" --click "320,180$box")
+
+tracer=()
+if [ $traced -eq 1 ]; then
+    tracer=(strace -f -ff -qq -o "$work/trace" -e trace=%file,%network)
+fi
+env -i "${environment[@]}" "$driver" "${clicks[@]}" -- "${tracer[@]}" "$@"
+status=$?
+if [ $status -ne 0 ]; then
+    echo "footprint: the game did not end with status 0 (status $status)" >&2
+    exit 2
+fi
+
+if [ $traced -eq 0 ]; then
+    left=$(find "$home" "$runtime" -mindepth 1 | wc -l)
+    echo "footprint: untraced game ended with status 0, left=$left"
+    [ "$left" -eq 0 ]
+    exit
+fi
+
+traces=("$work"/trace.*)
+if [ ! -e "${traces[0]}" ]; then
+    echo "footprint: strace wrote no trace" >&2
+    exit 2
+fi
+
+# One call a line, whole, since every thread has its own file (-ff).
+# shellcheck disable=SC2016
+summary=$(awk -v display_socket="/tmp/.X11-unix/" '
+    function succeeded(line) { return line !~ /\) += -1 / && line ~ /\) += [0-9]/ }
+    function path(line,    p) {
+        if (match(line, /"[^"]*"/)) return substr(line, RSTART + 1, RLENGTH - 2)
+        return ""
+    }
+    function report(kind, line) { printf "footprint: %s: %s\n", kind, line > "/dev/stderr" }
+
+    /^(open|openat|openat2|creat)\(/ {
+        opens++
+        p = path($0)
+        writing = $0 ~ /^creat\(/ || $0 ~ /O_(WRONLY|RDWR|CREAT|TRUNC|APPEND)/
+        if (writing && p !~ "^/(dev|proc)/") {
+            if (succeeded($0)) { writes++; report("opens for writing", $0) }
+            else report("tried to open for writing", $0)
+        }
+    }
+    /^(mkdir|mkdirat)\(/ {
+        if (succeeded($0)) { dirs++; report("makes a directory", $0) }
+        else report("tried to make a directory", $0)
+    }
+    /^(rename|renameat|renameat2|link|linkat|symlink|symlinkat|unlink|unlinkat|rmdir|truncate|mknod|mknodat)\(/ {
+        if (succeeded($0)) { changes++; report("changes the file system", $0) }
+    }
+    /^socket\(/ {
+        sockets++
+        if ($0 !~ /^socket\(AF_(UNIX|LOCAL),/ && succeeded($0)) { remote++; report("opens a socket that is not local", $0) }
+    }
+    /^bind\(/ && /sun_path="/ && succeeded($0) { changes++; report("binds a socket to a file", $0) }
+    /^connect\(/ && index($0, display_socket) && succeeded($0) { display++ }
+    /^execve\(/ { report("runs", $0) }
+
+    END {
+        if (opens == 0 || display == 0) {
+            print "footprint: the trace shows no opened file or no connection to the display" > "/dev/stderr"
+            exit 2
+        }
+        printf "writes=%d dirs=%d changes=%d sockets=%d\n", writes, dirs, changes, remote
+    }
+' "${traces[@]}")
+awk_status=$?
+if [ $awk_status -ne 0 ]; then
+    exit 2
+fi
+
+left=$(find "$home" "$runtime" -mindepth 1 | wc -l)
+if [ "$left" -ne 0 ]; then
+    find "$home" "$runtime" -mindepth 1 -printf 'footprint: left behind: %p\n' >&2
+fi
+
+echo "footprint: $summary left=$left"
+if [ "$summary" = "writes=0 dirs=0 changes=0 sockets=0" ] && [ "$left" -eq 0 ]; then
+    exit 0
+fi
+exit 1
