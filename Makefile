@@ -28,3 +28,8 @@ test: build
 
 clean:
 	rm -rf build
+
+# The Debian package, left in the build folder: $(BUILD_DIR)/river-mouth-quiz_*.deb
+.PHONY: package
+package: build
+	@cmake --build --preset $(PRESET) --target package

@@ -13,6 +13,8 @@ packages=(
     # test
     libgtest-dev
     xvfb xauth xdotool xclip x11-utils imagemagick
+    # package, and test the package and the Windows version record
+    dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64 libx11-dev
 )
 
 missing=()
