@@ -3,11 +3,11 @@
 # is installed into the system), then checks what a desktop would find in it:
 # the control fields, the desktop entry and AppStream file through their
 # validators, the icons, and a program that opens its window and closes again.
-# Usage: package_test.sh CPACK-CONFIG APPLICATION-ID VERSION PUBLISHER CLOSE-WINDOW-HELPER
+# Usage: package_test.sh CPACK-CONFIG APPLICATION-ID VERSION VERSION-TEXT PUBLISHER CLOSE-WINDOW-HELPER
 set -euo pipefail
 export LC_ALL=C.UTF-8
 
-cpack_config=$1 app_id=$2 version=$3 publisher=$4 close_window=$5
+cpack_config=$1 app_id=$2 version=$3 version_text=$4 publisher=$5 close_window=$6
 here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d)
@@ -99,6 +99,8 @@ if [ -f "$metainfo" ]; then
     grep -qF "<id>$app_id</id>" "$metainfo" || fail "the AppStream id is not $app_id"
     grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
         fail "the AppStream file does not launch $app_id.desktop"
+    grep -qF "<release version=\"$version_text\"" "$metainfo" ||
+        fail "the AppStream file has no release $version_text"
 else
     fail "no AppStream file usr/share/metainfo/$app_id.metainfo.xml"
 fi
