@@ -3,11 +3,11 @@
 # is installed into the system), then checks what a desktop would find in it:
 # the control fields, the desktop entry and AppStream file through their
 # validators, the icons, and a program that opens its window and closes again.
-# Usage: package_test.sh CPACK-CONFIG APPLICATION-ID VERSION VERSION-TEXT PUBLISHER CLOSE-WINDOW-HELPER
+# Usage: package_test.sh CPACK CPACK-CONFIG APPLICATION-ID VERSION VERSION-TEXT PUBLISHER CLOSE-WINDOW-HELPER
 set -euo pipefail
 export LC_ALL=C.UTF-8
 
-cpack_config=$1 app_id=$2 version=$3 version_text=$4 publisher=$5 close_window=$6
+cpack=$1 cpack_config=$2 app_id=$3 version=$4 version_text=$5 publisher=$6 close_window=$7
 here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d)
@@ -15,7 +15,7 @@ trap 'rm -rf "$work"' EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-if ! cpack --config "$cpack_config" -B "$work/out" >"$work/cpack.log" 2>&1; then
+if ! "$cpack" --config "$cpack_config" -B "$work/out" >"$work/cpack.log" 2>&1; then
     cat "$work/cpack.log"
     echo "FAIL: cpack could not build the package"
     exit 1

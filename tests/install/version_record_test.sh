@@ -8,6 +8,11 @@ export LC_ALL=C.UTF-8
 
 windres=$1 script=$2 version=$3 version_text=$4 publisher=$5 description=$6
 
+if ! command -v "$windres" >/dev/null; then
+    echo "FAIL: no windres; scripts/install-deps.sh installs it (binutils-mingw-w64-x86-64)"
+    exit 1
+fi
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
