@@ -26,7 +26,7 @@ endfunction()
 # Sets <out> to the application id for the program <name> published at <url>:
 # the host name without a leading "www.", its labels reversed, then <name>, so
 # "www.example.org" gives "org.example.<name>". Each part is made a valid part
-# of a D-Bus name, as the desktop entry specification asks of the id: hyphens
+# of a D-Bus name, as freedesktop.org asks of desktop file ids: hyphens
 # become underscores, and a part that starts with a digit gets an underscore.
 function(rmq_application_id out url name)
     rmq_host_name(host "${url}")
