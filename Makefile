@@ -45,3 +45,8 @@ bench: deps
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bench/run.sh build/bench
+
+# The Debian package, left in the build folder: $(BUILD_DIR)/river-mouth-quiz_*.deb
+.PHONY: package
+package: build
+	@cmake --build --preset $(PRESET) --target package

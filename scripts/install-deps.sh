@@ -17,6 +17,8 @@ packages=(
     strace libx11-dev libxtst-dev
     # the benchmarks
     libbenchmark-dev
+    # package, and test the package and the Windows version record
+    dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64 libx11-dev
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "config.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QTranslator>
 
@@ -10,6 +11,8 @@ void setUpApplication(QApplication &app)
 {
     QCoreApplication::setApplicationName(QStringLiteral("river-mouth-quiz"));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(config::ApplicationVersion));
+    // Lets the desktop match the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(config::ApplicationId));
 
     const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
     QLocale::setDefault(bulgarian);

@@ -1,0 +1,27 @@
+# The Debian package, built by `make package` (CPack) into the build folder:
+# river-mouth-quiz_<version>_<architecture>.deb.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME river-mouth-quiz)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "${RMQ_PUBLISHER_URL}")
+set(CPACK_PACKAGE_CONTACT "${RMQ_NAME_EN} <info@${RMQ_PUBLISHER_DOMAIN}>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${RMQ_HOMEPAGE}")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+
+# CPack puts the synopsis in front of the description: a paragraph in
+# Bulgarian, then one in English.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${RMQ_NAME_BG} - geography quiz on river mouths, in Bulgarian")
+file(READ ${PROJECT_SOURCE_DIR}/packaging/description.bg.txt rmq_description_bg)
+file(READ ${PROJECT_SOURCE_DIR}/packaging/description.en.txt rmq_description_en)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${rmq_description_bg}\n${rmq_description_en}")
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beyond the libraries: the metric twin of Times New Roman that the texts are
+# set in (fontconfig, which Qt already pulls in, maps the one to the other).
+# Qt's own texts in Bulgarian are built into the program.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+
+include(CPack)
