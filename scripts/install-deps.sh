@@ -12,7 +12,7 @@ packages=(
     qt6-qpa-plugins libxkbcommon-x11-0 fonts-liberation2 fontconfig qt6-translations-l10n
     # test
     libgtest-dev
-    xvfb xauth xdotool xclip x11-utils imagemagick python3 python3-xlib
+    xvfb xauth xdotool xclip x11-utils imagemagick
     # the footprint test: the program under a tracer, driven over X
     strace libx11-dev libxtst-dev
     # the benchmarks

@@ -2,10 +2,10 @@
 # Plays two turns in the real program on an X display with real input events,
 # reads the message box through the clipboard as a pupil's copy would, and
 # closes the window through its close request.
-# Usage: play_a_turn.sh PROGRAM   (DISPLAY must be set, e.g. by xvfb-run)
+# Usage: play_a_turn.sh PROGRAM CLOSE_WINDOW   (DISPLAY must be set, e.g. by xvfb-run)
 set -euo pipefail
 program=$1
-here=$(cd "$(dirname "$0")" && pwd)
+close_window=$2
 title='География - вид устие на река'
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -48,8 +48,8 @@ click 230 66
 expect_first_line "Грешка! Устието на Атанасовско езеро не е естуар."
 [ "$(message | sed -n 2p)" = "Вярно. Устието на Амур е естуар." ] || fail "the older verdict is not second"
 
-/usr/bin/python3 "$here/close_window.py" "$window"
-for _ in $(seq 50); do
+"$close_window" "$window"
+for _ in $(seq 100); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
 done
