@@ -172,6 +172,14 @@ TEST_F(QuizFormTest, TurningAButtonOffFromTheProgramIsNoChoice)
     EXPECT_EQ(text(), QStringLiteral("Грешка! Устието на Амур не е лиман.\n"));
 }
 
+TEST_F(QuizFormTest, ATypeButtonTakesAClickAnywhereOnItsBand)
+{
+    for (int type = 0; type < 3; ++type) {
+        QTest::mouseClick(options[type], Qt::LeftButton, {}, QPoint(options[type]->width() - 3, 10));
+        EXPECT_TRUE(options[type]->isChecked()) << type;
+    }
+}
+
 TEST_F(QuizFormTest, TheLastOfTwoChoicesCounts)
 {
     clickType(0);

@@ -170,7 +170,8 @@ public:
         case 1: {
             const int type = std::uniform_int_distribution<int>(0, 2)(random);
             note("click type " + std::to_string(type));
-            QTest::mouseClick(options[type], Qt::LeftButton, {}, QPoint(30, options[type]->height() / 2));
+            const int x = std::uniform_int_distribution<int>(1, options[type]->width() - 2)(random);
+            QTest::mouseClick(options[type], Qt::LeftButton, {}, QPoint(x, options[type]->height() / 2));
             model.focusOn(Model::Type0 + type);
             if (model.on != type)
                 model.turnOn(type);

@@ -80,6 +80,17 @@ void paintFlat(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
+// A type button answers a click anywhere on its coloured band, not only on
+// its circle and caption.
+class TypeButton : public QRadioButton
+{
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
+
 QString fromUtf8(const std::string &text)
 {
     return QString::fromStdString(text);
@@ -136,7 +147,7 @@ void QuizForm::createControls()
 
     Option1Group = new QButtonGroup(this);
     for (int i = 0; i <= quiz::QuizCatalogue::LastTypeIndex; ++i) {
-        Option1[i] = new QRadioButton(fromUtf8(std::string(quiz::QuizCatalogue::typeCaption(i))), Frame1);
+        Option1[i] = new TypeButton(fromUtf8(std::string(quiz::QuizCatalogue::typeCaption(i))), Frame1);
         Option1[i]->setGeometry(twips(120, 300 + 300 * i, 1935, 300));
         paintFlat(Option1[i], OptionColour);
         Option1Group->addButton(Option1[i], i);
