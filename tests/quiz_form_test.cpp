@@ -1,4 +1,5 @@
 #include "answer_key.h"
+#include "config.h"
 #include "quiz_form.h"
 
 #include <QAccessible>
@@ -263,7 +264,8 @@ TEST_F(QuizFormTest, TabGoesFromTheBoxToTheListToClearToTheTypesAndBack)
 
 TEST_F(QuizFormTest, TheWindowHasItsTitleAndAFixedSize)
 {
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("www.example.org География - вид устие на река"));
+    EXPECT_EQ(form->windowTitle(),
+              QString::fromUtf8(config::PublisherUrl) + QStringLiteral(" География - вид устие на река"));
     EXPECT_EQ(form->size(), QSize(461, 345));
     EXPECT_EQ(form->minimumSize(), QSize(461, 345));
     EXPECT_EQ(form->maximumSize(), QSize(461, 345));

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QStringListModel>
 
+#include <string_view>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -91,9 +93,9 @@ protected:
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
 };
 
-QString fromUtf8(const std::string &text)
+QString fromUtf8(std::string_view text)
 {
-    return QString::fromStdString(text);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -147,7 +149,7 @@ void QuizForm::createControls()
 
     Option1Group = new QButtonGroup(this);
     for (int i = 0; i <= quiz::QuizCatalogue::LastTypeIndex; ++i) {
-        Option1[i] = new TypeButton(fromUtf8(std::string(quiz::QuizCatalogue::typeCaption(i))), Frame1);
+        Option1[i] = new TypeButton(fromUtf8(quiz::QuizCatalogue::typeCaption(i)), Frame1);
         Option1[i]->setGeometry(twips(120, 300 + 300 * i, 1935, 300));
         paintFlat(Option1[i], OptionColour);
         Option1Group->addButton(Option1[i], i);
@@ -160,8 +162,8 @@ void QuizForm::createControls()
     QStringList masterNames;
     QStringList masterCodes;
     for (const auto &entry : quiz::QuizCatalogue::Entries) {
-        masterNames << QString::fromUtf8(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
-        masterCodes << QString::fromUtf8(entry.code.data(), static_cast<qsizetype>(entry.code.size()));
+        masterNames << fromUtf8(entry.name);
+        masterCodes << fromUtf8(entry.code);
     }
     List1[2].items->setStringList(masterNames);
     List1[3].items->setStringList(masterCodes);
@@ -199,13 +201,9 @@ void QuizForm::createControls()
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setMessageText(Assignment);
 
-    Label1[0]->setAccessibleName(Label1[0]->text());
-    Label1[1]->setAccessibleName(Label1[1]->text());
-    Frame1->setAccessibleName(Frame1->title());
-    for (QRadioButton *option : Option1)
-        option->setAccessibleName(option->text());
-    riverList->setAccessibleName(QString::fromUtf8("Имена на реки"));
-    Command1->setAccessibleName(Command1->text());
+    // Labels, the frame and the buttons are named by their own texts; the
+    // list takes its heading's, and the box a name of its own.
+    riverList->setAccessibleName(Label1[1]->text());
     Text1->setAccessibleName(QString::fromUtf8("Съобщения"));
 
     setTabOrder(Text1, riverList);
