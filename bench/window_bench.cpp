@@ -32,7 +32,6 @@ struct ShownForm
     int riverCount() const { return rivers->model()->rowCount(); }
 
     void click(QWidget *widget, QPoint at) { QTest::mouseClick(widget, Qt::LeftButton, {}, at); }
-    // On the round indicator: the bare end of a radio button takes no click.
     void clickType(int index) { click(types.at(index), QPoint(10, types.at(index)->height() / 2)); }
     void clickFirstRiver()
     {

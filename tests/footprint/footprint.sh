@@ -65,11 +65,10 @@ for name in UBSAN_OPTIONS LSAN_OPTIONS; do
     fi
 done
 
-# A short game, in logical pixels of the client area: turn on "естуар" (on its
-# round indicator: the bare end of the button takes no click), pick
+# A short game, in logical pixels of the client area: turn on "естуар", pick
 # the first river, press "Изчисти"; each must change the text of the message
-# box (right of where the caret blinks). Then the
-# driver asks the window to close.
+# box (right of where the caret blinks). Then the driver asks the window to
+# close.
 box=@100,210,340,100
 clicks=(--click "28,82$box" --click "280,66$box" --click "320,180$box")
 
