@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "config.h"
+#include "form_design.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -22,35 +23,18 @@
 
 namespace {
 
-const char *const Assignment
-    = "Да се състави проект, представящ междупредметна връзка География и Информатика. \r\n"
-      "Тема на проекта: География - река, делта, естуар.\r\n"
-      "Проектът да съдържа:\r\n"
-      " група от радиобутони - представящи вид устие на река, азбучно подредени;\r\n"
-      " списък с имена на реки, също азбучно подредени.\r\n"
-      "Броят обекти от двете групи не е непременно равен, но имената са уникални. Потребителят трябва да посочи по "
-      "един обект от двете групи в указаната последователност. Всяко посочване от списъчното поле води до изтриване "
-      "на реда с посоченото произведение и съобщение дали връзката между двата обекта е вярна или не. \r\n"
-      "В проекта са въведени реките: Волга, Ганг, Дунав, Инд, Нигер, Нил, Рейн, Амур, Гарона, Делауеър, Елба, "
-      "Енисей, Колорадо, Парана, Сейнт Лорънс, Темза.\r\n"
-      "\r\n"
-      "Командният бутон \"Изчисти\" дава възможност за начална инициализация. \r\n"
-      "Прочете допълнително материал за известни реки и техните устия, както и за делта, естуар, лагуна, лиман, "
-      "лонгози, пясъчна коса.\r\n";
+namespace design = quiz::design;
 
-const char *const TitleText = "География - вид устие на река";
-
-// The layout is drawn on a grid of twips, 15 to a logical pixel.
-QRect twips(int left, int top, int width, int height)
+QRect pixels(const design::Twips &place)
 {
-    return {left / 15, top / 15, width / 15, height / 15};
+    constexpr int k = design::TwipsPerPixel;
+    return {place.left / k, place.top / k, place.width / k, place.height / k};
 }
 
-const QColor WindowColour(192, 192, 255);
-const QColor LabelColour(255, 192, 128);
-const QColor FrameColour(128, 255, 255);
-const QColor OptionColour(128, 128, 255);
-const QColor ClearButtonColour(255, 128, 128);
+QColor colour(const design::Rgb &rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 // Windows has a colour for the active title bar; elsewhere its default stands in.
 QColor activeTitleBarColour()
@@ -59,7 +43,7 @@ QColor activeTitleBarColour()
     const COLORREF c = GetSysColor(COLOR_ACTIVECAPTION);
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
 #else
-    return QColor(153, 180, 209);
+    return colour(design::ActiveTitleBarStandIn);
 #endif
 }
 
@@ -113,45 +97,43 @@ QuizForm::~QuizForm() = default;
 
 void QuizForm::createControls()
 {
-    setWindowTitle(QString::fromUtf8(config::PublisherUrl) + u' ' + QString::fromUtf8(TitleText));
+    setWindowTitle(QString::fromUtf8(config::PublisherUrl) + u' ' + fromUtf8(design::TitleText));
     setWindowIcon(QIcon(QStringLiteral(":/icons/river-mouth-quiz-32.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(twips(0, 0, 6915, 5175).size());
-    paintFlat(this, WindowColour);
+    setFixedSize(pixels(design::ClientArea).size());
+    paintFlat(this, colour(design::WindowColour));
 
-    // 12 points at 96 dots per inch, given in pixels so that the texts fit
+    // The points at 96 dots per inch, given in pixels so that the texts fit
     // their boxes whatever resolution the screen reports.
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(16);
-    font.setWeight(QFont::Normal);
+    QFont font(fromUtf8(design::TextFont.family));
+    font.setPixelSize(design::TextFont.points * 96 / 72);
+    font.setWeight(QFont::Weight(design::TextFont.weight));
     setFont(font);
 
-    Label1[0] = new QLabel(QString::fromUtf8("География - устие на река - делта, естуар"), this);
-    Label1[0]->setGeometry(twips(480, 0, 5895, 375));
-    Label1[1] = new QLabel(QString::fromUtf8("Имена на реки"), this);
-    Label1[1]->setGeometry(twips(2760, 480, 3975, 375));
-    for (QLabel *label : Label1) {
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        paintFlat(label, LabelColour);
+    for (std::size_t i = 0; i < Label1.size(); ++i) {
+        Label1[i] = new QLabel(fromUtf8(design::Label1[i].text), this);
+        Label1[i]->setGeometry(pixels(design::Label1[i].place));
+        Label1[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        paintFlat(Label1[i], colour(design::LabelColour));
     }
 
-    Frame1 = new QGroupBox(QString::fromUtf8("Устие на река"), this);
-    Frame1->setGeometry(twips(120, 480, 2175, 1335));
-    paintFlat(Frame1, FrameColour);
+    Frame1 = new QGroupBox(fromUtf8(design::FrameCaption), this);
+    Frame1->setGeometry(pixels(design::FramePlace));
+    paintFlat(Frame1, colour(design::FrameColour));
     // Fusion tints the inside of a group box; an etched line drawn by a style
     // sheet leaves it flat.
     Frame1->setStyleSheet(QStringLiteral("QGroupBox { background-color: %1; background-clip: margin;"
                                          " border: 2px groove %1; margin-top: 8px; }"
                                          "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px;"
                                          " background-color: %1; }")
-                              .arg(FrameColour.name()));
+                              .arg(colour(design::FrameColour).name()));
 
     Option1Group = new QButtonGroup(this);
     for (int i = 0; i <= quiz::QuizCatalogue::LastTypeIndex; ++i) {
         Option1[i] = new TypeButton(fromUtf8(quiz::QuizCatalogue::typeCaption(i)), Frame1);
-        Option1[i]->setGeometry(twips(120, 300 + 300 * i, 1935, 300));
-        paintFlat(Option1[i], OptionColour);
+        Option1[i]->setGeometry(pixels(design::optionPlace(i)));
+        paintFlat(Option1[i], colour(design::OptionColour));
         Option1Group->addButton(Option1[i], i);
     }
 
@@ -174,24 +156,24 @@ void QuizForm::createControls()
     riverList->setSelectionModel(List1[0].selection);
     riverList->setSelectionMode(QAbstractItemView::SingleSelection);
     riverList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    riverList->setGeometry(twips(2760, 840, 3975, 1485));
+    riverList->setGeometry(pixels(design::RiverListPlace));
     QPalette listPalette = riverList->palette();
     listPalette.setColor(QPalette::Base, activeTitleBarColour());
     listPalette.setColor(QPalette::Text, readableTextOn(activeTitleBarColour()));
     riverList->setPalette(listPalette);
 
-    Command1 = new QPushButton(QString::fromUtf8("Изчисти"), this);
-    Command1->setGeometry(twips(3960, 2520, 1695, 375));
+    Command1 = new QPushButton(fromUtf8(design::ClearCaption), this);
+    Command1->setGeometry(pixels(design::ClearPlace));
     // Native styles ignore a palette's button colour and Fusion shades it, so
     // the button is drawn by a style sheet, flat in its own colour.
-    const QString colour = ClearButtonColour.name();
+    const QString face = colour(design::ClearColour).name();
     Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
                                            "QPushButton:pressed { border-style: inset; }"
                                            "QPushButton:focus { border: 1px solid black; }")
-                                .arg(colour));
+                                .arg(face));
 
     Text1 = new QPlainTextEdit(this);
-    Text1->setGeometry(twips(120, 3120, 6735, 1815));
+    Text1->setGeometry(pixels(design::MessageBoxPlace));
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->setFocusPolicy(Qt::StrongFocus);
@@ -199,22 +181,39 @@ void QuizForm::createControls()
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setMessageText(Assignment);
+    setMessageText(std::string(design::Assignment));
 
     // Labels, the frame and the buttons are named by their own texts; the
     // list takes its heading's, and the box a name of its own.
     riverList->setAccessibleName(Label1[1]->text());
-    Text1->setAccessibleName(QString::fromUtf8("Съобщения"));
+    Text1->setAccessibleName(fromUtf8(design::MessageBoxName));
 
-    setTabOrder(Text1, riverList);
-    setTabOrder(riverList, Command1);
-    setTabOrder(Command1, Option1[0]);
-    setTabOrder(Option1[0], Option1[1]);
-    setTabOrder(Option1[1], Option1[2]);
+    // The group of type buttons is one stop: Qt's arrow keys move inside it.
+    const auto focusChain = [this](design::FocusStop stop) -> QList<QWidget *> {
+        switch (stop) {
+        case design::FocusStop::MessageBox:
+            return {Text1};
+        case design::FocusStop::RiverList:
+            return {riverList};
+        case design::FocusStop::ClearButton:
+            return {Command1};
+        case design::FocusStop::TypeButtons:
+            return {Option1.begin(), Option1.end()};
+        }
+        return {};
+    };
+    QWidget *previous = nullptr;
+    for (design::FocusStop stop : design::TabOrder) {
+        for (QWidget *control : focusChain(stop)) {
+            if (previous)
+                setTabOrder(previous, control);
+            previous = control;
+        }
+    }
     // Style sheets stop a parent's font from reaching the children.
     for (QWidget *control : findChildren<QWidget *>())
         control->setFont(font);
-    Text1->setFocus();
+    focusChain(design::TabOrder.front()).front()->setFocus();
 }
 
 void QuizForm::connectEvents()

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "catalogue.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// What the quiz's window shows, written once for every window that shows it:
+// texts, places, colours, the font and the order of the keyboard focus. Each
+// window maps these onto its own toolkit's controls.
+namespace quiz::design {
+
+// A place on the form's grid, in twips: 15 to a pixel at 96 dots per inch.
+struct Twips
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+inline constexpr int TwipsPerPixel = 15;
+
+struct Rgb
+{
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+};
+
+// The title bar reads the publisher's web address, a blank, then this.
+inline constexpr std::string_view TitleText = "География - вид устие на река";
+
+inline constexpr Twips ClientArea {0, 0, 6915, 5175};
+inline constexpr Rgb WindowColour {192, 192, 255};
+
+struct Font
+{
+    std::string_view family;
+    int points;
+    int weight;
+    int characterSet;
+};
+
+// Regular weight, in the Cyrillic character set.
+inline constexpr Font TextFont {"Times New Roman", 12, 400, 204};
+
+struct Label
+{
+    std::string_view text;
+    Twips place;
+};
+
+// Both labels are centred on the same colour.
+inline constexpr std::array<Label, 2> Label1 = {{
+    {"География - устие на река - делта, естуар", {480, 0, 5895, 375}},
+    {"Имена на реки", {2760, 480, 3975, 375}},
+}};
+inline constexpr Rgb LabelColour {255, 192, 128};
+
+inline constexpr std::string_view FrameCaption = "Устие на река";
+inline constexpr Twips FramePlace {120, 480, 2175, 1335};
+inline constexpr Rgb FrameColour {128, 255, 255};
+
+// The type buttons stand one under the other inside the frame, in the order of
+// their indices; their captions are the catalogue's mouth types.
+constexpr Twips optionPlace(int index)
+{
+    return {120, 300 + 300 * index, 1935, 300};
+}
+inline constexpr Rgb OptionColour {128, 128, 255};
+static_assert(QuizCatalogue::MouthTypes.size() == 3, "the frame has room for three type buttons");
+
+// The river list is painted in the system's active-title-bar colour; where a
+// system has no such colour, the one Windows gives it by default stands in.
+inline constexpr Twips RiverListPlace {2760, 840, 3975, 1485};
+inline constexpr Rgb ActiveTitleBarStandIn {153, 180, 209};
+
+inline constexpr std::string_view ClearCaption = "Изчисти";
+inline constexpr Twips ClearPlace {3960, 2520, 1695, 375};
+inline constexpr Rgb ClearColour {255, 128, 128};
+
+// The message box keeps the platform's own colours. Its name is what a screen
+// reader says of it, since it has no caption.
+inline constexpr Twips MessageBoxPlace {120, 3120, 6735, 1815};
+inline constexpr std::string_view MessageBoxName = "Съобщения";
+
+// Shown in the message box when the window opens; eleven lines, each ending
+// with CR LF, 947 characters in all.
+inline constexpr std::string_view Assignment
+    = "Да се състави проект, представящ междупредметна връзка География и Информатика. \r\n"
+      "Тема на проекта: География - река, делта, естуар.\r\n"
+      "Проектът да съдържа:\r\n"
+      " група от радиобутони - представящи вид устие на река, азбучно подредени;\r\n"
+      " списък с имена на реки, също азбучно подредени.\r\n"
+      "Броят обекти от двете групи не е непременно равен, но имената са уникални. Потребителят трябва да посочи по "
+      "един обект от двете групи в указаната последователност. Всяко посочване от списъчното поле води до изтриване "
+      "на реда с посоченото произведение и съобщение дали връзката между двата обекта е вярна или не. \r\n"
+      "В проекта са въведени реките: Волга, Ганг, Дунав, Инд, Нигер, Нил, Рейн, Амур, Гарона, Делауеър, Елба, "
+      "Енисей, Колорадо, Парана, Сейнт Лорънс, Темза.\r\n"
+      "\r\n"
+      "Командният бутон \"Изчисти\" дава възможност за начална инициализация. \r\n"
+      "Прочете допълнително материал за известни реки и техните устия, както и за делта, естуар, лагуна, лиман, "
+      "лонгози, пясъчна коса.\r\n";
+
+// The controls that take the keyboard focus, in the order Tab visits them. The
+// message box has the focus when the window opens; the type buttons are one
+// stop, as a group.
+enum class FocusStop { MessageBox, RiverList, ClearButton, TypeButtons };
+inline constexpr std::array<FocusStop, 4> TabOrder
+    = {FocusStop::MessageBox, FocusStop::RiverList, FocusStop::ClearButton, FocusStop::TypeButtons};
+
+} // namespace quiz::design
