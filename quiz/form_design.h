@@ -81,6 +81,18 @@ inline constexpr std::string_view ClearCaption = "Изчисти";
 inline constexpr Twips ClearPlace {3960, 2520, 1695, 375};
 inline constexpr Rgb ClearColour {255, 128, 128};
 
+// The raised, pressed and etched edges of the controls painted in colours of
+// their own: the system's 3-D colours, as Windows gives them by default.
+inline constexpr Rgb EdgeHighlight {255, 255, 255};
+inline constexpr Rgb EdgeLight {227, 227, 227};
+inline constexpr Rgb EdgeShadow {160, 160, 160};
+inline constexpr Rgb EdgeDarkShadow {105, 105, 105};
+
+// Texts and the marks of the type buttons on any of the colours above, and the
+// well of a type button's circle, whatever the desktop's own colours.
+inline constexpr Rgb CaptionColour {0, 0, 0};
+inline constexpr Rgb IndicatorWellColour {255, 255, 255};
+
 // The message box keeps the platform's own colours. Its name is what a screen
 // reader says of it, since it has no caption.
 inline constexpr Twips MessageBoxPlace {120, 3120, 6735, 1815};

@@ -1,17 +1,19 @@
 #include "quiz_form.h"
 
 #include "catalogue.h"
+#include "clear_button.h"
 #include "config.h"
+#include "etched_frame.h"
 #include "form_design.h"
+#include "whole_border_style.h"
 
+#include <QApplication>
 #include <QButtonGroup>
-#include <QGroupBox>
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>
 
@@ -52,6 +54,20 @@ QColor readableTextOn(const QColor &background)
     return qGray(background.rgb()) < 128 ? Qt::white : Qt::black;
 }
 
+// A whole palette made from the control's own colour: its texts, the type
+// buttons' circles and marks and a list's scroll bar stay readable on it,
+// whatever colours the desktop gives everything else.
+QPalette ownPalette(const QColor &face)
+{
+    QPalette palette(face);
+    const QColor text = colour(design::CaptionColour);
+    const QColor well = colour(design::IndicatorWellColour);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(role, text);
+    palette.setColor(QPalette::Base, well);
+    return palette;
+}
+
 // Fills the whole widget with one colour, the same under every style.
 void paintFlat(QWidget *widget, const QColor &colour)
 {
@@ -59,10 +75,7 @@ void paintFlat(QWidget *widget, const QColor &colour)
     // indicators: fill with the window colour instead.
     widget->setBackgroundRole(QPalette::Window);
     widget->setForegroundRole(QPalette::WindowText);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::WindowText, readableTextOn(colour));
-    widget->setPalette(palette);
+    widget->setPalette(ownPalette(colour));
     widget->setAutoFillBackground(true);
 }
 
@@ -102,7 +115,11 @@ void QuizForm::createControls()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(pixels(design::ClientArea).size());
-    paintFlat(this, colour(design::WindowColour));
+    // Only the window's own colour: the message box follows the desktop.
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, colour(design::WindowColour));
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
 
     // The points at 96 dots per inch, given in pixels so that the texts fit
     // their boxes whatever resolution the screen reports.
@@ -118,16 +135,9 @@ void QuizForm::createControls()
         paintFlat(Label1[i], colour(design::LabelColour));
     }
 
-    Frame1 = new QGroupBox(fromUtf8(design::FrameCaption), this);
+    Frame1 = new EtchedFrame(fromUtf8(design::FrameCaption), this);
     Frame1->setGeometry(pixels(design::FramePlace));
     paintFlat(Frame1, colour(design::FrameColour));
-    // Fusion tints the inside of a group box; an etched line drawn by a style
-    // sheet leaves it flat.
-    Frame1->setStyleSheet(QStringLiteral("QGroupBox { background-color: %1; background-clip: margin;"
-                                         " border: 2px groove %1; margin-top: 8px; }"
-                                         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px;"
-                                         " background-color: %1; }")
-                              .arg(colour(design::FrameColour).name()));
 
     Option1Group = new QButtonGroup(this);
     for (int i = 0; i <= quiz::QuizCatalogue::LastTypeIndex; ++i) {
@@ -157,20 +167,15 @@ void QuizForm::createControls()
     riverList->setSelectionMode(QAbstractItemView::SingleSelection);
     riverList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     riverList->setGeometry(pixels(design::RiverListPlace));
-    QPalette listPalette = riverList->palette();
+    QPalette listPalette = ownPalette(activeTitleBarColour());
     listPalette.setColor(QPalette::Base, activeTitleBarColour());
     listPalette.setColor(QPalette::Text, readableTextOn(activeTitleBarColour()));
     riverList->setPalette(listPalette);
 
-    Command1 = new QPushButton(fromUtf8(design::ClearCaption), this);
-    Command1->setGeometry(pixels(design::ClearPlace));
     // Native styles ignore a palette's button colour and Fusion shades it, so
-    // the button is drawn by a style sheet, flat in its own colour.
-    const QString face = colour(design::ClearColour).name();
-    Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset %1; }"
-                                           "QPushButton:pressed { border-style: inset; }"
-                                           "QPushButton:focus { border: 1px solid black; }")
-                                .arg(face));
+    // the button paints itself, flat in its own colour.
+    Command1 = new ClearButton(fromUtf8(design::ClearCaption), colour(design::ClearColour), this);
+    Command1->setGeometry(pixels(design::ClearPlace));
 
     Text1 = new QPlainTextEdit(this);
     Text1->setGeometry(pixels(design::MessageBoxPlace));
@@ -181,6 +186,7 @@ void QuizForm::createControls()
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setPalette(QApplication::palette(Text1));
     setMessageText(std::string(design::Assignment));
 
     // Labels, the frame and the buttons are named by their own texts; the
@@ -210,9 +216,12 @@ void QuizForm::createControls()
             previous = control;
         }
     }
-    // Style sheets stop a parent's font from reaching the children.
-    for (QWidget *control : findChildren<QWidget *>())
-        control->setFont(font);
+    // Made after the boxes it draws, so that it outlives them.
+    auto *borders = new WholeBorderStyle(QApplication::style()->name());
+    borders->setParent(this);
+    riverList->setStyle(borders);
+    Text1->setStyle(borders);
+
     focusChain(design::TabOrder.front()).front()->setFocus();
 }
 
