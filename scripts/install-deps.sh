@@ -13,6 +13,9 @@ packages=(
     # test
     libgtest-dev
     xvfb xauth xdotool xclip x11-utils imagemagick
+    # the look on a dark GTK desktop (Adwaita's dark variant is built into
+    # GTK 3), under a real window manager, and as a Wayland client of weston
+    qt6-gtk-platformtheme libgtk-3-0 openbox weston qt6-wayland
     # the footprint test: the program under a tracer, driven over X
     strace libx11-dev libxtst-dev
     # the benchmarks
