@@ -4,6 +4,7 @@
 #include "clear_button.h"
 #include "config.h"
 #include "etched_frame.h"
+#include "fixed_window.h"
 #include "form_design.h"
 #include "whole_border_style.h"
 
@@ -114,7 +115,7 @@ void QuizForm::createControls()
     setWindowIcon(QIcon(QStringLiteral(":/icons/river-mouth-quiz-32.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(pixels(design::ClientArea).size());
+    new FixedWindowGuard(this, pixels(design::ClientArea).size());
     // Only the window's own colour: the message box follows the desktop.
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, colour(design::WindowColour));

@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
 # Runs the program as a Wayland client of weston (on weston's X11 back end, on
-# an X display of its own), plays in it, double-clicks its title, and closes it
-# with the close box of the title bar Qt draws: the program must run on at its
-# own size after each click and end with status 0. Writes a screenshot of the
-# title bar to $RMQ_SHOT when that is set.
-#
-# Qt 6.4's own title bar also offers maximise, and weston ends a fixed-size
-# window that takes it with a protocol error; RMQ_CLICK_MAXIMISE=1 clicks it
-# too, to show that.
+# an X display of its own) and clicks what the title bar Qt draws offers: the
+# maximise box and a double click on the title, each followed by clicks in the
+# window. The program must run on after each, where it was and at its own
+# size; the close box must then end it with status 0. Writes a screenshot of
+# the title bar to $RMQ_SHOT when that is set.
 #
 #   title_bar_clicks.sh PROGRAM      (run under on_own_display.sh)
 set -uo pipefail
@@ -91,10 +88,7 @@ fi
 maximise=$((right + 3 - 8 - 18 - 5 - 9))
 close=$((right + 3 - 8 - 9))
 
-clicks=("double click on the title:$((left + 230))")
-if [ "${RMQ_CLICK_MAXIMISE:-0}" = 1 ]; then
-    clicks+=("maximise box:$maximise")
-fi
+clicks=("maximise box:$maximise" "double click on the title:$((left + 230))")
 for what in "${clicks[@]}"; do
     x=${what##*:}
     repeat=1
@@ -116,4 +110,4 @@ status=0
 wait "$pid" || status=$?
 pid=
 [ "$status" = 0 ] || fail "the program ended with status $status"
-echo "double-clicked the title, clicked in the window; the close box ended the program"
+echo "clicked maximise, double-clicked the title, clicked in the window; the close box ended the program"
