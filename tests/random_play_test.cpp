@@ -247,8 +247,8 @@ public:
             const std::vector<int> rows = visibleRows();
             if (rows.empty())
                 break;
-            static const Qt::MouseButton buttons[] = {Qt::RightButton, Qt::MiddleButton, Qt::BackButton,
-                                                      Qt::ForwardButton};
+            static const Qt::MouseButton buttons[]
+                = {Qt::RightButton, Qt::MiddleButton, Qt::BackButton, Qt::ForwardButton};
             const int row = rows[std::uniform_int_distribution<std::size_t>(0, rows.size() - 1)(random)];
             note("other button on row " + std::to_string(row));
             QTest::mouseClick(list->viewport(), buttons[std::uniform_int_distribution<int>(0, 3)(random)], {},
@@ -256,7 +256,7 @@ public:
             break;
         }
         default: {
-            static const int keys[] = {Qt::Key_Down, Qt::Key_Up,     Qt::Key_Home,     Qt::Key_End,
+            static const int keys[] = {Qt::Key_Down,   Qt::Key_Up,       Qt::Key_Home, Qt::Key_End,
                                        Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Space};
             static const char *const keyNames[] = {"Down", "Up", "Home", "End", "PageUp", "PageDown", "Space"};
             const int which = std::uniform_int_distribution<int>(0, 6)(random);

@@ -17,7 +17,10 @@ public:
     {
     }
 
-    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(announcer()->window()); }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(announcer()->window());
+    }
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }

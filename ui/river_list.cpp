@@ -46,8 +46,8 @@ void RiverList::keyboardSearch(const QString &search)
     // that starts with it, wherever the frame stands.
     if (search.isEmpty() || !model())
         return;
-    const QModelIndexList found
-        = model()->match(model()->index(0, modelColumn(), rootIndex()), Qt::DisplayRole, search, 1, Qt::MatchStartsWith);
+    const QModelIndexList found = model()->match(model()->index(0, modelColumn(), rootIndex()), Qt::DisplayRole, search,
+                                                 1, Qt::MatchStartsWith);
     if (!found.isEmpty())
         selectRow(found.first());
 }
