@@ -18,6 +18,10 @@ packages=(
     qt6-gtk-platformtheme libgtk-3-0 openbox weston qt6-wayland
     # the footprint test: the program under a tracer, driven over X
     strace libx11-dev libxtst-dev
+    # the screen reader test: Orca on a session bus of its own with the
+    # accessibility bus, its settings kept by dconf, its log read from a
+    # pseudo-terminal (script, from the essential bsdutils)
+    orca at-spi2-core python3-pyatspi dbus dconf-gsettings-backend dconf-service procps
     # the benchmarks
     libbenchmark-dev
     # package, and test the package and the Windows version record

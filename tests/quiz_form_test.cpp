@@ -1,3 +1,4 @@
+#include "announcer.h"
 #include "answer_key.h"
 #include "config.h"
 #include "quiz_form.h"
@@ -5,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
@@ -20,7 +22,19 @@
 
 #include <algorithm>
 #include <memory>
+#include <ostream>
 #include <vector>
+
+// Texts in failure messages as text.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList &texts, std::ostream *out)
+{
+    *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
+}
 
 namespace {
 
@@ -77,16 +91,29 @@ protected:
 
     void clickClear() { QTest::mouseClick(clear, Qt::LeftButton); }
 
+    // Tab round the window until the list has the focus, as a pupil would.
+    void tabIntoList()
+    {
+        for (int i = 0; i < 6 && QApplication::focusWidget() != list; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), list);
+    }
+
+    void typeLetter(const QString &letter)
+    {
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(),
+                            static_cast<Qt::Key>(letter.toUpper().at(0).unicode()), letter, Qt::NoModifier);
+    }
+
     QStringList rows() const { return qobject_cast<QStringListModel *>(list->model())->stringList(); }
     QString text() const { return box->toPlainText(); }
     bool anyTypeOn() const
     {
         return std::any_of(options.begin(), options.end(), [](const QRadioButton *b) { return b->isChecked(); });
     }
-    bool listShowsNoChoice() const
-    {
-        return !list->selectionModel()->hasSelection() && !list->currentIndex().isValid();
-    }
+    // The frame may stay on a row, as in a list box; a selection may not.
+    bool listShowsNoChoice() const { return !list->selectionModel()->hasSelection(); }
+    int framedRow() const { return list->currentIndex().isValid() ? list->currentIndex().row() : -1; }
 
     std::unique_ptr<QuizForm> form;
     std::vector<QRadioButton *> options;
@@ -234,9 +261,12 @@ TEST_F(QuizFormTest, TheKeyboardPlaysTooAndTabbingIntoTheListPicksNothing)
     EXPECT_EQ(text(), QString());
     EXPECT_EQ(rows(), answer_key::Names);
 
+    ASSERT_EQ(framedRow(), 0);
+
+    // The first key answers the framed row, wherever the key would move.
     QTest::keyClick(list, Qt::Key_End);
-    EXPECT_EQ(text(), QStringLiteral("Вярно. Устието на Темза е естуар.\n"));
-    EXPECT_FALSE(rows().contains(QStringLiteral("Темза")));
+    EXPECT_EQ(text(), QStringLiteral("Вярно. Устието на Амур е естуар.\n"));
+    EXPECT_FALSE(rows().contains(QStringLiteral("Амур")));
     EXPECT_TRUE(listShowsNoChoice());
 
     // With no type chosen an arrow key's pick is only taken back.
@@ -417,6 +447,204 @@ TEST_F(QuizFormTest, AScreenReaderFindsOneNamedListAndNamedControls)
             pending.push_back(face->child(i));
     }
     EXPECT_EQ(lists, 1);
+}
+
+// Each key that moves in a list answers the framed row while nothing is
+// selected, rather than the row it would move to; Up, Home and PageUp on the
+// first row would otherwise answer nothing, and Down always the second row.
+class ListKeyTest : public QuizFormTest, public ::testing::WithParamInterface<Qt::Key>
+{
+};
+
+TEST_P(ListKeyTest, AnswersTheFramedRow)
+{
+    const Qt::Key key = GetParam();
+    tabIntoList();
+    ASSERT_EQ(framedRow(), 0);
+    EXPECT_TRUE(listShowsNoChoice()) << "a Tab into the list answers nothing";
+
+    clickType(1);
+    tabIntoList();
+    QTest::keyClick(list, key);
+    EXPECT_EQ(text(), QStringLiteral("Вярно. Устието на Амур е естуар.\n"));
+    EXPECT_EQ(QApplication::focusWidget(), list);
+
+    // The frame has gone on to the next name, and the key answers that too.
+    ASSERT_EQ(framedRow(), 0);
+    clickType(2);
+    tabIntoList();
+    QTest::keyClick(list, key);
+    EXPECT_TRUE(text().startsWith(QStringLiteral("Вярно. Устието на Атанасовско езеро е лиман.\n")));
+
+    // A pick without a type leaves the frame, and the next key answers it.
+    QTest::keyClick(list, key);
+    EXPECT_EQ(rows().size(), 17);
+    clickType(2);
+    tabIntoList();
+    QTest::keyClick(list, key);
+    EXPECT_TRUE(text().startsWith(QStringLiteral("Вярно. Устието на Бургаско езеро е лиман.\n")));
+}
+
+INSTANTIATE_TEST_SUITE_P(QuizFormTest, ListKeyTest,
+                         ::testing::Values(Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp,
+                                           Qt::Key_PageDown, Qt::Key_Space),
+                         [](const ::testing::TestParamInfo<Qt::Key> &info) {
+                             return QKeySequence(info.param).toString().replace(u' ', u'_').toStdString();
+                         });
+
+TEST_F(QuizFormTest, TheKeyboardAnswersEveryNameTheLastOneIncluded)
+{
+    for (int turn = 0; turn < 19; ++turn) {
+        clickType(turn % 3);
+        tabIntoList();
+        const QString framed = rows().at(framedRow());
+        QTest::keyClick(list, turn % 2 ? Qt::Key_Up : Qt::Key_Down);
+        EXPECT_TRUE(text().startsWith(answer_key::verdict(framed, answer_key::Captions[turn % 3]))) << turn;
+    }
+    EXPECT_TRUE(rows().isEmpty());
+}
+
+TEST_F(QuizFormTest, ALetterAnswersTheFirstNameThatStartsWithIt)
+{
+    tabIntoList();
+    QTest::keyClick(list, Qt::Key_Home); // taken back: no type is on
+    clickType(0);
+    tabIntoList();
+    typeLetter(QStringLiteral("н"));
+    EXPECT_EQ(text(), QStringLiteral("Вярно. Устието на Нигер е делта.\n"));
+    clickType(0);
+    tabIntoList();
+    typeLetter(QStringLiteral("Н"));
+    EXPECT_TRUE(text().startsWith(QStringLiteral("Вярно. Устието на Нил е делта.\n")));
+    clickType(0);
+    tabIntoList();
+    typeLetter(QStringLiteral("Я"));
+    EXPECT_EQ(rows().size(), 17) << "no name starts with it";
+    EXPECT_TRUE(options[0]->isChecked());
+}
+
+TEST_F(QuizFormTest, KeysBehaveTheSameAfterALetterAnswered)
+{
+    clickType(1);
+    tabIntoList();
+    typeLetter(QStringLiteral("Т"));
+    ASSERT_EQ(text(), QStringLiteral("Вярно. Устието на Темза е естуар.\n"));
+
+    clickClear();
+    tabIntoList();
+    EXPECT_EQ(framedRow(), 0) << "a Tab into the list frames the first row again";
+    clickType(1);
+    tabIntoList();
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_TRUE(text().startsWith(QStringLiteral("Вярно. Устието на Амур е естуар.\n")));
+}
+
+TEST_F(QuizFormTest, ClearShowsTheListFromItsTopAgain)
+{
+    QScrollBar *scroll = list->verticalScrollBar();
+    ASSERT_GT(scroll->maximum(), 0) << "the list is taller than its box";
+
+    // Scrolled down by the scroll bar, and by answers low in the list.
+    scroll->setValue(scroll->maximum());
+    clickClear();
+    QApplication::processEvents();
+    EXPECT_EQ(scroll->value(), 0);
+    EXPECT_EQ(list->indexAt(QPoint(2, 2)).row(), 0);
+
+    for (int turn = 0; turn < 3; ++turn) {
+        clickType(0);
+        clickRow(rows().size() - 1);
+    }
+    ASSERT_GT(scroll->value(), 0);
+    clickClear();
+    QApplication::processEvents();
+    EXPECT_EQ(scroll->value(), 0);
+    EXPECT_EQ(list->model()->data(list->indexAt(QPoint(2, 2))).toString(), QStringLiteral("Амур"));
+}
+
+// A right click (for a menu), a middle click or a side button uses up no
+// choice and takes no name away.
+class OtherButtonTest : public QuizFormTest, public ::testing::WithParamInterface<Qt::MouseButton>
+{
+};
+
+TEST_P(OtherButtonTest, DoesNothingOnARow)
+{
+    clickType(1);
+    QWidget *focused = QApplication::focusWidget();
+    const QModelIndex row = list->model()->index(3, 0);
+    QTest::mouseClick(list->viewport(), GetParam(), {}, list->visualRect(row).center());
+    QTest::mouseDClick(list->viewport(), GetParam(), {}, list->visualRect(row).center());
+    EXPECT_EQ(rows(), answer_key::Names);
+    EXPECT_TRUE(options[1]->isChecked());
+    EXPECT_EQ(text(), QString());
+    EXPECT_TRUE(listShowsNoChoice());
+    EXPECT_EQ(QApplication::focusWidget(), focused);
+
+    // The left button still answers.
+    clickRow(3);
+    EXPECT_EQ(text(), QStringLiteral("Грешка! Устието на Варненско езеро не е естуар.\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(QuizFormTest, OtherButtonTest,
+                         ::testing::Values(Qt::RightButton, Qt::MiddleButton, Qt::BackButton, Qt::ForwardButton));
+
+// What a screen reader finds: the window's notification, which is shown with
+// the box's newest line. (That a reader speaks it, and the framed rows, is
+// heard in the test with the real screen reader.)
+class ScreenReaderTest : public QuizFormTest
+{
+protected:
+    static QAccessibleInterface *notificationOf(QuizForm &window)
+    {
+        auto *announcer = window.findChild<Announcer *>();
+        return announcer ? QAccessible::queryAccessibleInterface(announcer) : nullptr;
+    }
+
+    // The notification's text while it is shown, else nothing.
+    QString announced() const
+    {
+        QAccessibleInterface *face = notificationOf(*form);
+        EXPECT_TRUE(face);
+        if (!face || face->state().invisible)
+            return QString();
+        EXPECT_EQ(face->role(), QAccessible::Notification);
+        EXPECT_EQ(face->parent(), QAccessible::queryAccessibleInterface(form.get()));
+        return face->text(QAccessible::Name);
+    }
+};
+
+TEST_F(ScreenReaderTest, EveryVerdictAndTheNewRoundAreAnnounced)
+{
+    EXPECT_EQ(announced(), QString()) << "the assignment is not announced";
+    clickType(1);
+    EXPECT_EQ(announced(), QString()) << "the emptied box says nothing";
+    tabIntoList();
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_EQ(announced(), QStringLiteral("Вярно. Устието на Амур е естуар."));
+    EXPECT_EQ(QApplication::focusWidget(), list);
+
+    clickType(2);
+    tabIntoList();
+    typeLetter(QStringLiteral("б"));
+    EXPECT_EQ(announced(), QStringLiteral("Вярно. Устието на Бургаско езеро е лиман."));
+
+    clickRow(0);
+    EXPECT_EQ(announced(), QStringLiteral("Вярно. Устието на Бургаско езеро е лиман."))
+        << "a pick without a type says nothing new";
+
+    clickClear();
+    EXPECT_EQ(announced(), QStringLiteral("Нов избор"));
+    EXPECT_EQ(text(), QStringLiteral("Нов избор")) << "the box shows just what it showed before";
+}
+
+TEST_F(ScreenReaderTest, AWindowNotYetShownAnnouncesNothing)
+{
+    QuizForm hidden;
+    hidden.setMessageText("Вярно. Устието на Амур е естуар.\r\n");
+    QAccessibleInterface *face = notificationOf(hidden);
+    ASSERT_TRUE(face);
+    EXPECT_TRUE(face->state().invisible);
 }
 
 TEST(Application, ReportsItsVersion)

@@ -54,15 +54,22 @@ struct Model
         }
     }
 
+    // The row is selected and framed. An answer takes it out, and the frame
+    // goes to the row above it, or below when it was the first; a pick
+    // without a type is taken back and the frame stays.
     void select(int row)
     {
-        current = -1;
+        current = row;
         if (!typeChosen)
             return;
         text.prepend(answer_key::verdict(names[row], answer_key::Captions[chosenType]));
         typeChosen = false;
         on = -1;
         names.removeAt(row);
+        if (row > 0)
+            current = row - 1;
+        else if (names.isEmpty())
+            current = -1;
     }
 
     void clear()
@@ -110,24 +117,24 @@ struct Model
         focusOn(Type0 + to);
     }
 
-    // The row that a key makes current and selects in the list, or -1.
-    int rowForListKey(int key) const
+    // The row that an arrow key or Space answers in the list, or -1: nothing
+    // is ever left selected, so it is always the framed row, or the first
+    // when none is framed.
+    int rowForListKey() const
     {
         if (names.isEmpty())
             return -1;
-        if (current == -1)
-            return 0;
-        const int last = static_cast<int>(names.size()) - 1;
-        int row = current;
-        if (key == Qt::Key_Down)
-            row = std::min(current + 1, last);
-        else if (key == Qt::Key_Up)
-            row = std::max(current - 1, 0);
-        else if (key == Qt::Key_Home)
-            row = 0;
-        else if (key == Qt::Key_End)
-            row = last;
-        return row == current ? -1 : row;
+        return current == -1 ? 0 : current;
+    }
+
+    // The row that a letter answers in the list, or -1.
+    int rowForLetter(const QString &letter) const
+    {
+        for (int row = 0; row < names.size(); ++row) {
+            if (names[row].startsWith(letter, Qt::CaseInsensitive))
+                return row;
+        }
+        return -1;
     }
 };
 
@@ -164,7 +171,7 @@ public:
         if (model.focus >= Model::Type0)
             choices.insert(choices.end(), {6, 7, 8});
         if (model.focus == Model::List)
-            choices.insert(choices.end(), {9, 10, 11, 12, 9, 10});
+            choices.insert(choices.end(), {9, 10, 11, 12, 9, 10, 13, 13, 14});
         switch (choices[std::uniform_int_distribution<std::size_t>(0, choices.size() - 1)(random)]) {
         case 0:
         case 1: {
@@ -223,12 +230,38 @@ public:
         case 8:
             key(std::uniform_int_distribution<int>(0, 1)(random) ? Qt::Key_Left : Qt::Key_Right, "Left/Right");
             break;
+        case 13: {
+            // The first letters of some names, a small one, and two that start none.
+            static const QStringList letters = {"А", "д", "Е", "Т", "н", "Я", "q"};
+            const QString letter = letters[std::uniform_int_distribution<int>(0, letters.size() - 1)(random)];
+            note("letter " + letter.toStdString());
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(),
+                                static_cast<Qt::Key>(letter.toUpper().at(0).unicode()), letter, Qt::NoModifier);
+            const int row = model.rowForLetter(letter);
+            if (row != -1)
+                model.select(row);
+            break;
+        }
+        case 14: {
+            // No button but the left one does anything on the list.
+            const std::vector<int> rows = visibleRows();
+            if (rows.empty())
+                break;
+            static const Qt::MouseButton buttons[]
+                = {Qt::RightButton, Qt::MiddleButton, Qt::BackButton, Qt::ForwardButton};
+            const int row = rows[std::uniform_int_distribution<std::size_t>(0, rows.size() - 1)(random)];
+            note("other button on row " + std::to_string(row));
+            QTest::mouseClick(list->viewport(), buttons[std::uniform_int_distribution<int>(0, 3)(random)], {},
+                              list->visualRect(list->model()->index(row, 0)).center());
+            break;
+        }
         default: {
-            static const int keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_End};
-            static const char *const keyNames[] = {"Down", "Up", "Home", "End"};
-            const int which = std::uniform_int_distribution<int>(0, 3)(random);
+            static const int keys[] = {Qt::Key_Down,   Qt::Key_Up,       Qt::Key_Home, Qt::Key_End,
+                                       Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Space};
+            static const char *const keyNames[] = {"Down", "Up", "Home", "End", "PageUp", "PageDown", "Space"};
+            const int which = std::uniform_int_distribution<int>(0, 6)(random);
             key(keys[which], keyNames[which]);
-            const int row = model.rowForListKey(keys[which]);
+            const int row = model.rowForListKey();
             if (row != -1)
                 model.select(row);
         }

@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "announcer.h"
 #include "config.h"
 
 #include <QApplication>
@@ -20,4 +21,6 @@ void setUpApplication(QApplication &app)
     auto *qtTexts = new QTranslator(&app);
     if (qtTexts->load(bulgarian, QStringLiteral("qtbase"), QStringLiteral("_"), QStringLiteral(":/i18n")))
         QCoreApplication::installTranslator(qtTexts);
+
+    installAnnouncements();
 }

@@ -1,11 +1,13 @@
 #include "quiz_form.h"
 
+#include "announcer.h"
 #include "catalogue.h"
 #include "clear_button.h"
 #include "config.h"
 #include "etched_frame.h"
 #include "fixed_window.h"
 #include "form_design.h"
+#include "river_list.h"
 #include "whole_border_style.h"
 
 #include <QApplication>
@@ -13,10 +15,11 @@
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStringListModel>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <string_view>
 
@@ -161,7 +164,7 @@ void QuizForm::createControls()
     List1[2].items->setStringList(masterNames);
     List1[3].items->setStringList(masterCodes);
 
-    riverList = new QListView(this);
+    riverList = new RiverList(this);
     riverList->setModel(List1[0].items);
     delete riverList->selectionModel();
     riverList->setSelectionModel(List1[0].selection);
@@ -179,6 +182,7 @@ void QuizForm::createControls()
     Command1->setGeometry(pixels(design::ClearPlace));
 
     Text1 = new QPlainTextEdit(this);
+    announcer = new Announcer(this);
     Text1->setGeometry(pixels(design::MessageBoxPlace));
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -276,11 +280,11 @@ int QuizForm::listSelection(int list) const
 
 void QuizForm::selectInList(int list, int position)
 {
-    // Clearing only the current row would leave the selection, and the
-    // current row alone still shows as highlighted: clear both.
+    // Only the selection goes: the frame stays, as in a list box, and the
+    // keys go on from there.
     const ListControl &l = List1.at(list);
     if (position == -1)
-        l.selection->clear();
+        l.selection->clearSelection();
     else
         l.selection->setCurrentIndex(l.items->index(position), QItemSelectionModel::ClearAndSelect);
 }
@@ -312,4 +316,6 @@ std::string QuizForm::messageText() const
 void QuizForm::setMessageText(const std::string &text)
 {
     Text1->setPlainText(fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // The newest line stands first: a screen reader speaks it at once.
+    announcer->announce(Text1->document()->firstBlock().text());
 }

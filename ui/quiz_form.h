@@ -6,15 +6,16 @@
 
 #include <array>
 
+class Announcer;
 class QButtonGroup;
 class QGroupBox;
 class QItemSelectionModel;
 class QLabel;
-class QListView;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QStringListModel;
+class RiverList;
 
 // The quiz's only window. It owns every control, lends them to the game as a
 // QuizView, and hands each event straight on to the game.
@@ -57,10 +58,11 @@ private:
     QGroupBox *Frame1 = nullptr;
     std::array<QRadioButton *, 3> Option1 {};
     QButtonGroup *Option1Group = nullptr;
-    QListView *riverList = nullptr;
+    RiverList *riverList = nullptr;
     std::array<ListControl, 4> List1 {};
     QPushButton *Command1 = nullptr;
     QPlainTextEdit *Text1 = nullptr;
+    Announcer *announcer = nullptr;
 
     quiz::QuizGame game;
 };
