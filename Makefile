@@ -39,6 +39,12 @@ test-sanitize: deps
 	@cmake --build --preset sanitize
 	@ctest --preset sanitize
 
+# The Windows program, cross-compiled: build/windows/win32/river-mouth-quiz.exe
+.PHONY: windows
+windows: deps
+	@cmake --preset windows -DRMQ_WARNINGS_AS_ERRORS=$(if $(CI),ON,OFF) >/dev/null
+	@cmake --build --preset windows
+
 # Speed, memory and idle CPU against a bare Qt window; never part of `make test`.
 .PHONY: bench
 bench: deps
