@@ -525,6 +525,15 @@ bool QuizWindow::isTypeButtonOn(int index) const
 void QuizWindow::turnTypeButtonOff(int index)
 {
     SendMessageW(control(ControlId(IdOption1First + index)), BM_SETCHECK, BST_UNCHECKED, 0);
+    // A radio button is a Tab stop only while it is on; with all of them off,
+    // the first one stands for the group, as in a dialog.
+    bool anyOn = false;
+    for (int i = 0; i <= QuizCatalogue::LastTypeIndex; ++i)
+        anyOn = anyOn || isTypeButtonOn(i);
+    if (!anyOn) {
+        const HWND first = control(IdOption1First);
+        SetWindowLongPtrW(first, GWL_STYLE, GetWindowLongPtrW(first, GWL_STYLE) | WS_TABSTOP);
+    }
 }
 
 std::string QuizWindow::typeButtonCaption(int index) const
