@@ -25,6 +25,12 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET)
+	@$(MAKE) --no-print-directory test-windows
+
+# The Windows program's tests, under Wine on a virtual display.
+.PHONY: test-windows
+test-windows: windows
+	@ctest --preset windows
 
 screenshot: build
 	@scripts/screenshot.sh $(EXE)
@@ -38,6 +44,12 @@ test-sanitize: deps
 	@cmake --preset sanitize >/dev/null
 	@cmake --build --preset sanitize
 	@ctest --preset sanitize
+
+# The Windows program, cross-compiled: build/windows/win32/river-mouth-quiz.exe
+.PHONY: windows
+windows: deps
+	@cmake --preset windows -DRMQ_WARNINGS_AS_ERRORS=$(if $(CI),ON,OFF) >/dev/null
+	@cmake --build --preset windows
 
 # Speed, memory and idle CPU against a bare Qt window; never part of `make test`.
 .PHONY: bench

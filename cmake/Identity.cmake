@@ -11,6 +11,8 @@ set(RMQ_NAME_EN "River Mouth Quiz")
 set(RMQ_SUMMARY_BG "Свържете реки и езера с вида на устието им: делта, естуар, лиман")
 set(RMQ_SUMMARY_EN "Match rivers and lakes to the type of their mouth: delta, estuary, liman")
 set(RMQ_LICENSE "GPL-3.0-or-later")
+# The version as the program shows it: major and minor, as in "1.00".
+set(RMQ_VERSION_TEXT "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}0")
 
 # The address as the title shows it may lack the scheme; the home page has one.
 if(RMQ_PUBLISHER_URL MATCHES "^[A-Za-z][A-Za-z0-9+.-]*://")

@@ -9,5 +9,13 @@ for size in 16 32 48 64 128 256; do
     rsvg-convert -w "$size" -h "$size" river-mouth-quiz.svg |
         convert - -colors 256 -strip "PNG8:river-mouth-quiz-${size}.png"
 done
-# Windows takes the 32 x 32 picture with a palette of 256 colours.
-convert river-mouth-quiz-32.png -colors 256 -compress none river-mouth-quiz.ico
+# The Windows icon: 16, 32, 48 and 256 pixels in true colour with alpha, which
+# the desktop, the taskbar and Explorer pick from, and beside them the 32 x 32
+# picture with a palette of 256 colours, for screens of 256 colours.
+convert \
+    \( river-mouth-quiz-16.png -type TrueColorAlpha \) \
+    \( river-mouth-quiz-32.png -type TrueColorAlpha \) \
+    \( river-mouth-quiz-32.png -type Palette -colors 256 \) \
+    \( river-mouth-quiz-48.png -type TrueColorAlpha \) \
+    \( river-mouth-quiz-256.png -type TrueColorAlpha \) \
+    river-mouth-quiz.ico

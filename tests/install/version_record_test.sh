@@ -58,6 +58,11 @@ expect_value OriginalFilename river-mouth-quiz.exe
 # The group icon lists its images as "width height colours pad", planes, bits.
 icons=$(grep -E '^ *"\\[0-7]{3}\\[0-7]{3}\\[0-7]{3}\\[0-7]{3}", ' <<<"$record" || true)
 grep -qF '"\040\040\000\000", 1, 8,' <<<"$icons" || fail "no 32 x 32 icon of 256 colours; found: ${icons:-none}"
+# The sizes Windows picks from, in true colour; 256 is written as 0.
+for size in '\020' '\040' '\060' '\000'; do
+    grep -qF "\"$size$size\\000\\000\", 1, 32," <<<"$icons" ||
+        fail "no true-colour icon of the size coded $size; found: ${icons:-none}"
+done
 
 if [ "$failures" -ne 0 ]; then
     echo "Read back from the compiled record:"
