@@ -19,6 +19,8 @@ packages=(
     libbenchmark-dev
     # package, and test the package and the Windows version record
     dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64 libx11-dev
+    # the Windows zip and installer, and their test under Wine
+    zip unzip nsis wine wine64
 )
 
 missing=()
