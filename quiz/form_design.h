@@ -29,6 +29,14 @@ struct Rgb
     std::uint8_t blue;
 };
 
+// Black or white, whichever stands out more on the background, by its
+// brightness weighted as the eye sees it.
+constexpr Rgb readableTextOn(Rgb background)
+{
+    const int grey = (background.red * 11 + background.green * 16 + background.blue * 5) / 32;
+    return grey < 128 ? Rgb {255, 255, 255} : Rgb {0, 0, 0};
+}
+
 // The title bar reads the publisher's web address, a blank, then this.
 inline constexpr std::string_view TitleText = "География - вид устие на река";
 

@@ -1,6 +1,23 @@
+#include "quiz_window.h"
+
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
-    return 0;
+    if (!QuizWindow::registerClass(instance))
+        return 1;
+    QuizWindow form;
+    if (!form.create(instance))
+        return 1;
+    ShowWindow(form.handle(), showCommand);
+
+    // Tab, Shift+Tab and the arrow keys move the focus as in a dialog.
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(form.handle(), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
 }

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "announcer.h"
+#include "game.h"
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+// The ids of the window's controls, named after the controls of the form.
+enum ControlId : int {
+    IdLabel1Title = 101,
+    IdLabel1RiverHeading,
+    IdFrame1,
+    IdOption1First, // the type buttons follow in the order of their indices
+    IdOption1Last = IdOption1First + 2,
+    IdList1,
+    IdCommand1,
+    IdText1,
+};
+
+// The quiz's only window, on the platform's own controls. It owns every
+// control, lends them to the game as a QuizView, and hands each event straight
+// on to the game. The object must outlive its window.
+class QuizWindow : public quiz::QuizView
+{
+public:
+    QuizWindow();
+    ~QuizWindow() override;
+    QuizWindow(const QuizWindow &) = delete;
+    QuizWindow &operator=(const QuizWindow &) = delete;
+
+    static bool registerClass(HINSTANCE instance);
+    // Creates the window with its controls and loads the quiz; shows nothing.
+    bool create(HINSTANCE instance);
+    HWND handle() const { return window; }
+    HWND control(ControlId id) const { return GetDlgItem(window, id); }
+    const quiz::QuizGame &quiz() const { return game; }
+
+    int listCount(int list) const override;
+    std::string listItem(int list, int position) const override;
+    void clearList(int list) override;
+    void appendToList(int list, const std::string &text) override;
+    void removeListItem(int list, int position) override;
+    int listSelection(int list) const override;
+    void selectInList(int list, int position) override;
+
+    bool isTypeButtonOn(int index) const override;
+    void turnTypeButtonOff(int index) override;
+    std::string typeButtonCaption(int index) const override;
+
+    std::string messageText() const override;
+    void setMessageText(const std::string &text) override;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK messageBoxProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK frameProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR data);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    bool onCreate();
+    void onDestroy();
+    void onActivate(WPARAM state);
+    void onCommand(int id, int code);
+    LRESULT onCtlColor(HDC dc, HWND control);
+    void onDrawItem(const DRAWITEMSTRUCT &item);
+    void onEraseBackground(HDC dc);
+    void onDpiChanged(UINT newDpi, const RECT &suggested);
+    void onGetDpiScaledSize(UINT newDpi, SIZE &size) const;
+
+    void layOut();
+
+    // Each GDI object the window makes, freed when it goes.
+    class GdiObject
+    {
+    public:
+        GdiObject() = default;
+        ~GdiObject() { reset(); }
+        GdiObject(const GdiObject &) = delete;
+        GdiObject &operator=(const GdiObject &) = delete;
+        void reset(HGDIOBJ object = nullptr);
+        HGDIOBJ get() const { return held; }
+
+    private:
+        HGDIOBJ held = nullptr;
+    };
+
+    enum Fill { WindowFill, LabelFill, FrameFill, OptionFill, ClearFill, FillCount };
+
+    HWND window = nullptr;
+    UINT dpi = USER_DEFAULT_SCREEN_DPI;
+    GdiObject font;
+    std::array<GdiObject, FillCount> brushes;
+    // Where the keyboard focus was when the window last lost it.
+    HWND focused = nullptr;
+    // List1 elements 1 to 3, which are never shown, are plain lists: the
+    // working codes, and the master names and codes that every round starts from.
+    enum { WorkingCodes = 1, MasterNames = 2, MasterCodes = 3 };
+    struct HiddenList
+    {
+        std::vector<std::string> items;
+        int selected = -1;
+    };
+    std::array<HiddenList, 4> hiddenLists;
+    Announcer announcer;
+
+    quiz::QuizGame game;
+};
