@@ -25,6 +25,12 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET)
+	@$(MAKE) --no-print-directory test-windows
+
+# The Windows program's tests, under Wine on a virtual display.
+.PHONY: test-windows
+test-windows: windows
+	@ctest --preset windows
 
 screenshot: build
 	@scripts/screenshot.sh $(EXE)

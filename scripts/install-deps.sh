@@ -19,8 +19,11 @@ packages=(
     libbenchmark-dev
     # package, and test the package and the Windows version record
     dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64 libx11-dev
+    # the Windows program: the cross-compiler, GoogleTest's sources to build
+    # for it, and Wine to run its tests
+    g++-mingw-w64-x86-64-posix googletest wine wine64
     # the Windows zip and installer, and their test under Wine
-    zip unzip nsis wine wine64
+    zip unzip nsis
 )
 
 missing=()

@@ -196,6 +196,7 @@ LRESULT CALLBACK QuizWindow::windowProc(HWND window, UINT message, WPARAM wParam
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
+        self->onNcDestroy();
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->window = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
@@ -245,11 +246,17 @@ bool QuizWindow::onCreate()
     brushes[OptionFill].reset(CreateSolidBrush(colorRef(design::OptionColour)));
     brushes[ClearFill].reset(CreateSolidBrush(colorRef(design::ClearColour)));
 
+    // Each control is made in its place and gets its text once it has its
+    // font: a multi-line box lays out its text at once, and Wine's layout
+    // faults on the long text in a box without a width or in the system font.
+    dpi = GetDpiForWindow(window);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     for (const ControlSpec &spec : Controls) {
-        const HWND control = CreateWindowExW(spec.exStyle, spec.className, widen(spec.text).c_str(), spec.style, 0,
-                                             0, 0, 0, window, reinterpret_cast<HMENU>(INT_PTR(spec.id)), instance,
-                                             nullptr);
+        const RECT place = pixels(spec.place, dpi);
+        const HWND control = CreateWindowExW(spec.exStyle, spec.className, nullptr, spec.style,
+                                             place.left, place.top, place.right - place.left,
+                                             place.bottom - place.top, window,
+                                             reinterpret_cast<HMENU>(INT_PTR(spec.id)), instance, nullptr);
         if (!control)
             return false;
     }
@@ -268,21 +275,24 @@ bool QuizWindow::onCreate()
     }
     focused = control(controlsOf(design::TabOrder.front()).front());
 
-    dpi = GetDpiForWindow(window);
     layOut();
+    for (const ControlSpec &spec : Controls)
+        SetWindowTextW(control(spec.id), widen(spec.text).c_str());
     game.LoadQuiz();
     return true;
 }
 
 void QuizWindow::onDestroy()
 {
-    // The controls let go of the font before it is freed.
-    for (const ControlSpec &spec : Controls)
-        SendMessageW(control(spec.id), WM_SETFONT, 0, FALSE);
+    PostQuitMessage(0);
+}
+
+void QuizWindow::onNcDestroy()
+{
+    // The controls are gone by now: nothing uses the font and brushes any more.
     font.reset();
     for (GdiObject &brush : brushes)
         brush.reset();
-    PostQuitMessage(0);
 }
 
 void QuizWindow::onActivate(WPARAM state)
@@ -515,6 +525,15 @@ bool QuizWindow::isTypeButtonOn(int index) const
 void QuizWindow::turnTypeButtonOff(int index)
 {
     SendMessageW(control(ControlId(IdOption1First + index)), BM_SETCHECK, BST_UNCHECKED, 0);
+    // A radio button is a Tab stop only while it is on; with all of them off,
+    // the first one stands for the group, as in a dialog.
+    bool anyOn = false;
+    for (int i = 0; i <= QuizCatalogue::LastTypeIndex; ++i)
+        anyOn = anyOn || isTypeButtonOn(i);
+    if (!anyOn) {
+        const HWND first = control(IdOption1First);
+        SetWindowLongPtrW(first, GWL_STYLE, GetWindowLongPtrW(first, GWL_STYLE) | WS_TABSTOP);
+    }
 }
 
 std::string QuizWindow::typeButtonCaption(int index) const

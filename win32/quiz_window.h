@@ -64,6 +64,7 @@ private:
 
     bool onCreate();
     void onDestroy();
+    void onNcDestroy();
     void onActivate(WPARAM state);
     void onCommand(int id, int code);
     LRESULT onCtlColor(HDC dc, HWND control);

@@ -1,0 +1,288 @@
+// The real Windows window, driven in this process with real messages and
+// input events (SendInput), as a pupil's mouse and keyboard would.
+#include "catalogue.h"
+#include "form_design.h"
+#include "quiz_window.h"
+#include "text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace design = quiz::design;
+using quiz::QuizCatalogue;
+
+namespace {
+
+constexpr int Estuary = 1;
+
+int pixelsAt(int twips, UINT dpi = USER_DEFAULT_SCREEN_DPI)
+{
+    return MulDiv(twips, static_cast<int>(dpi), design::TwipsPerPixel * USER_DEFAULT_SCREEN_DPI);
+}
+
+COLORREF colorRef(design::Rgb rgb)
+{
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+class QuizWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const HINSTANCE instance = GetModuleHandleW(nullptr);
+        ASSERT_TRUE(QuizWindow::registerClass(instance));
+        ASSERT_TRUE(form.create(instance));
+        ShowWindow(form.handle(), SW_SHOWNORMAL);
+        SetForegroundWindow(form.handle());
+        UpdateWindow(form.handle());
+        pump();
+    }
+
+    void TearDown() override
+    {
+        if (form.handle())
+            DestroyWindow(form.handle());
+        pump();
+    }
+
+    // Runs the loop the program runs until nothing is left to do; tells the
+    // exit code when the window has asked the loop to end.
+    int pump()
+    {
+        int quit = -1;
+        for (int round = 0; round < 20; ++round) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                if (message.message == WM_QUIT)
+                    quit = static_cast<int>(message.wParam);
+                else if (!form.handle() || !IsDialogMessageW(form.handle(), &message)) {
+                    TranslateMessage(&message);
+                    DispatchMessageW(&message);
+                }
+            }
+            Sleep(10);
+        }
+        return quit;
+    }
+
+    void send(std::vector<INPUT> inputs)
+    {
+        ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+        pump();
+    }
+
+    // A click of the left button a few pixels into a control.
+    void click(ControlId id, int x = 6, int y = 6)
+    {
+        RECT r;
+        GetWindowRect(form.control(id), &r);
+        SetCursorPos(r.left + x, r.top + y);
+        INPUT down {};
+        down.type = INPUT_MOUSE;
+        down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        INPUT up = down;
+        up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        send({down, up});
+    }
+
+    void press(WORD key, bool shift = false)
+    {
+        std::vector<INPUT> keys;
+        const auto add = [&](WORD vk, bool release) {
+            INPUT k {};
+            k.type = INPUT_KEYBOARD;
+            k.ki.wVk = vk;
+            k.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+            keys.push_back(k);
+        };
+        if (shift)
+            add(VK_SHIFT, false);
+        add(key, false);
+        add(key, true);
+        if (shift)
+            add(VK_SHIFT, true);
+        send(keys);
+    }
+
+    std::string message() const { return form.messageText(); }
+    std::string firstLine() const { return message().substr(0, message().find("\r\n")); }
+    int riverCount() const { return form.listCount(0); }
+
+    RECT placeOf(ControlId id) const
+    {
+        RECT r;
+        GetWindowRect(form.control(id), &r);
+        MapWindowPoints(HWND_DESKTOP, form.handle(), reinterpret_cast<POINT *>(&r), 2);
+        return r;
+    }
+
+    COLORREF pixel(int x, int y) const
+    {
+        const HDC dc = GetDC(form.handle());
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(form.handle(), dc);
+        return colour;
+    }
+
+    QuizWindow form;
+};
+
+TEST_F(QuizWindowTest, OpensWithTheFullListNoTypeAndTheAssignmentInFocus)
+{
+    ASSERT_EQ(riverCount(), QuizCatalogue::entryCount());
+    for (int p = 0; p < riverCount(); ++p)
+        EXPECT_EQ(form.listItem(0, p), QuizCatalogue::name(p)) << "row " << p;
+    EXPECT_EQ(form.listSelection(0), -1);
+    for (int i = 0; i <= QuizCatalogue::LastTypeIndex; ++i) {
+        EXPECT_FALSE(form.isTypeButtonOn(i));
+        EXPECT_EQ(form.typeButtonCaption(i), QuizCatalogue::typeCaption(i));
+    }
+    EXPECT_EQ(message(), design::Assignment);
+    EXPECT_EQ(GetFocus(), form.control(IdText1));
+}
+
+TEST_F(QuizWindowTest, TheWindowIsFixedWithOnlyACloseBoxAndTheDesignedTitle)
+{
+    RECT client;
+    GetClientRect(form.handle(), &client);
+    EXPECT_EQ(client.right, pixelsAt(design::ClientArea.width));
+    EXPECT_EQ(client.bottom, pixelsAt(design::ClientArea.height));
+    const LONG_PTR style = GetWindowLongPtrW(form.handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    wchar_t title[256];
+    GetWindowTextW(form.handle(), title, 256);
+    const std::string text = narrow(title);
+    EXPECT_TRUE(text.ends_with(" " + std::string(design::TitleText))) << text;
+}
+
+struct Placed
+{
+    ControlId id;
+    design::Twips place;
+};
+
+TEST_F(QuizWindowTest, EachControlStandsInItsDesignedPlace)
+{
+    const auto inFrame = [](design::Twips t) {
+        return design::Twips {design::FramePlace.left + t.left, design::FramePlace.top + t.top, t.width, t.height};
+    };
+    const Placed controls[] = {
+        {IdLabel1Title, design::Label1[0].place},      {IdLabel1RiverHeading, design::Label1[1].place},
+        {IdFrame1, design::FramePlace},                {IdOption1First, inFrame(design::optionPlace(0))},
+        {IdOption1Last, inFrame(design::optionPlace(2))}, {IdList1, design::RiverListPlace},
+        {IdCommand1, design::ClearPlace},              {IdText1, design::MessageBoxPlace},
+    };
+    for (const Placed &c : controls) {
+        const RECT r = placeOf(c.id);
+        EXPECT_EQ(r.left, pixelsAt(c.place.left)) << "control " << c.id;
+        EXPECT_EQ(r.top, pixelsAt(c.place.top)) << "control " << c.id;
+        EXPECT_EQ(r.right - r.left, pixelsAt(c.place.width)) << "control " << c.id;
+        EXPECT_EQ(r.bottom - r.top, pixelsAt(c.place.height)) << "control " << c.id;
+    }
+}
+
+TEST_F(QuizWindowTest, EveryBackgroundIsPaintedInItsColour)
+{
+    struct Spot
+    {
+        const char *what;
+        int x, y;
+        COLORREF colour;
+    };
+    const RECT frame = placeOf(IdFrame1);
+    const RECT option = placeOf(IdOption1Last);
+    const RECT label = placeOf(IdLabel1Title);
+    const RECT list = placeOf(IdList1);
+    const RECT clear = placeOf(IdCommand1);
+    const RECT box = placeOf(IdText1);
+    const Spot spots[] = {
+        {"window", 3, 3, colorRef(design::WindowColour)},
+        {"label", label.left + 3, label.bottom - 3, colorRef(design::LabelColour)},
+        {"inside of the frame", frame.left + 4, frame.bottom - 4, colorRef(design::FrameColour)},
+        {"type button", option.right - 3, option.bottom - 3, colorRef(design::OptionColour)},
+        {"river list", list.right - 30, list.bottom - 5, GetSysColor(COLOR_ACTIVECAPTION)},
+        {"Изчисти", clear.left + 6, clear.bottom - 6, colorRef(design::ClearColour)},
+        {"message box", box.right - 30, box.bottom - 6, GetSysColor(COLOR_WINDOW)},
+    };
+    for (const Spot &s : spots)
+        EXPECT_EQ(pixel(s.x, s.y), s.colour) << s.what << " at " << s.x << "," << s.y;
+}
+
+TEST_F(QuizWindowTest, ATurnWithTheMouseGivesTheVerdictAndUsesTheRiverUp)
+{
+    click(ControlId(IdOption1First + Estuary));
+    EXPECT_TRUE(form.isTypeButtonOn(Estuary));
+    EXPECT_EQ(message(), "");
+    click(IdList1, 20, 6);
+    EXPECT_EQ(firstLine(), "Вярно. Устието на Амур е естуар.");
+    EXPECT_EQ(riverCount(), QuizCatalogue::entryCount() - 1);
+    EXPECT_EQ(form.listItem(0, 0), QuizCatalogue::name(1));
+    EXPECT_FALSE(form.isTypeButtonOn(Estuary));
+    EXPECT_EQ(form.listSelection(0), -1);
+
+    // With no type on, a pick is only taken back.
+    click(IdList1, 20, 6);
+    EXPECT_EQ(riverCount(), QuizCatalogue::entryCount() - 1);
+    EXPECT_EQ(form.listSelection(0), -1);
+    EXPECT_EQ(firstLine(), "Вярно. Устието на Амур е естуар.");
+}
+
+// If turning the buttons off from the program reached the game as a choice,
+// the first choice after the reset would empty the box at once.
+TEST_F(QuizWindowTest, ButtonsTheProgramTurnsOffMakeNoChoice)
+{
+    click(ControlId(IdOption1First + Estuary));
+    click(IdCommand1, 20, 10);
+    EXPECT_EQ(message(), "Нов избор");
+    EXPECT_FALSE(form.quiz().typeChosen());
+    EXPECT_FALSE(form.quiz().logCleared());
+    EXPECT_FALSE(form.isTypeButtonOn(Estuary));
+    EXPECT_EQ(riverCount(), QuizCatalogue::entryCount());
+}
+
+TEST_F(QuizWindowTest, TabAndShiftTabFollowTheDesignedOrder)
+{
+    const std::vector<int> order = {IdText1, IdList1, IdCommand1, IdOption1First};
+    ASSERT_EQ(GetDlgCtrlID(GetFocus()), order[0]);
+    for (std::size_t i = 1; i <= order.size(); ++i) {
+        press(VK_TAB);
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), order[i % order.size()]) << "after Tab number " << i;
+    }
+    for (std::size_t i = order.size(); i > 0; --i) {
+        press(VK_TAB, true);
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), order[i - 1]) << "after Shift+Tab number " << order.size() + 1 - i;
+    }
+}
+
+TEST_F(QuizWindowTest, AtAnotherResolutionLayoutAndFontScaleAlike)
+{
+    constexpr UINT dpi = 144;
+    RECT suggested;
+    GetWindowRect(form.handle(), &suggested);
+    SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    pump();
+    // The frame around the client area is Wine's, which stays at 96 dpi
+    // here; the controls and the font are the window's own.
+    const RECT list = placeOf(IdList1);
+    EXPECT_EQ(list.left, pixelsAt(design::RiverListPlace.left, dpi));
+    EXPECT_EQ(list.bottom - list.top, pixelsAt(design::RiverListPlace.height, dpi));
+    LOGFONTW font {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.control(IdText1), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -MulDiv(design::TextFont.points, dpi, 72));
+    EXPECT_EQ(narrow(font.lfFaceName), design::TextFont.family);
+    EXPECT_EQ(font.lfCharSet, design::TextFont.characterSet);
+    EXPECT_EQ(font.lfWeight, design::TextFont.weight);
+}
+
+TEST_F(QuizWindowTest, TheCloseBoxEndsTheLoopWithStatusZero)
+{
+    SendMessageW(form.handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(pump(), 0);
+    EXPECT_EQ(form.handle(), nullptr);
+}
+
+} // namespace

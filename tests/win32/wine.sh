@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# A virtual X display and a Wine prefix of the build's own, for the Windows
+# tests. The prefix lives in STATE and is made once; Xvfb and wineserver live
+# from "start" to "stop".
+#   wine.sh start STATE
+#   wine.sh run STATE PROGRAM [ARGUMENTS...]     runs a Windows program
+#   wine.sh with STATE COMMAND [ARGUMENTS...]    runs a command in the same
+#                                                set-up, with WINE set
+#   wine.sh stop STATE
+set -euo pipefail
+command=$1 state=$2
+shift 2
+
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
+export WINEPREFIX=$state/prefix
+# No Mono and no Gecko: the program needs neither, and Wine would offer to download them.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=${WINEDEBUG:--all}
+
+case $command in
+start)
+    mkdir -p "$state"
+    rm -f "$state/display"
+    # A display of its own: the server picks a free number and tells it.
+    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$state/display" </dev/null >"$state/xvfb.log" 2>&1 &
+    echo $! >"$state/xvfb.pid"
+    for _ in $(seq 100); do
+        [ -s "$state/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$state/display" ] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
+    export DISPLAY=:$(tr -d '\n' <"$state/display")
+    if [ ! -e "$WINEPREFIX/.ready" ]; then
+        rm -rf "$WINEPREFIX"
+        "$wine" wineboot --init </dev/null >"$state/wineboot.log" 2>&1
+        # Wine has no Times New Roman; its metric twin stands in, for the
+        # tests only: Windows has the real one.
+        "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f \
+            </dev/null >>"$state/wineboot.log" 2>&1
+        # Wine draws the title bar and its close box itself, as Windows does,
+        # since there is no window manager.
+        "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f </dev/null >>"$state/wineboot.log" 2>&1
+        wineserver -w
+        touch "$WINEPREFIX/.ready"
+    fi
+    echo "Wine prefix $WINEPREFIX on display $DISPLAY"
+    ;;
+run)
+    export DISPLAY=:$(tr -d '\n' <"$state/display")
+    exec "$wine" "$@"
+    ;;
+with)
+    export DISPLAY=:$(tr -d '\n' <"$state/display") WINE=$wine
+    exec "$@"
+    ;;
+stop)
+    wineserver -k 2>/dev/null || true
+    if [ -s "$state/xvfb.pid" ]; then
+        kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+        rm -f "$state/xvfb.pid" "$state/display"
+    fi
+    ;;
+*)
+    echo "usage: wine.sh start|run|stop STATE [PROGRAM ARGUMENTS...]" >&2
+    exit 2
+    ;;
+esac
