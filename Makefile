@@ -51,6 +51,12 @@ windows: deps
 	@cmake --preset windows -DRMQ_WARNINGS_AS_ERRORS=$(if $(CI),ON,OFF) >/dev/null
 	@cmake --build --preset windows
 
+# The Windows program's zip and installer, beside it in build/windows/:
+# river-mouth-quiz-<version>-win64.zip and river-mouth-quiz-<version>-win64-setup.exe
+.PHONY: windows-package
+windows-package: windows
+	@cmake --build --preset windows --target windows-package
+
 # Speed, memory and idle CPU against a bare Qt window; never part of `make test`.
 .PHONY: bench
 bench: deps

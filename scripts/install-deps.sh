@@ -29,6 +29,8 @@ packages=(
     # the Windows program: the cross-compiler, GoogleTest's sources to build
     # for it, and Wine to run its tests
     g++-mingw-w64-x86-64-posix googletest wine wine64
+    # the Windows zip and installer, and their test under Wine
+    zip unzip nsis
 )
 
 missing=()

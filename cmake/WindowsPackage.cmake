@@ -1,0 +1,108 @@
+# The two Windows packages of `make windows-package`, left in the build folder:
+#   river-mouth-quiz-<version>-win64.zip        the .exe to run from anywhere,
+#                                               with LICENSE.txt and README.txt;
+#   river-mouth-quiz-<version>-win64-setup.exe  an installer made with NSIS
+#                                               (packaging/windows/installer.nsi).
+# Names, version, publisher and home page come from cmake/Identity.cmake and
+# the project's version, never from the scripts.
+find_program(RMQ_MAKENSIS makensis DOC "NSIS's compiler, for the Windows installer")
+find_program(RMQ_ZIP zip DOC "Info-ZIP's zip, for the Windows zip")
+
+set(rmq_windows_source_dir ${PROJECT_SOURCE_DIR}/packaging/windows)
+set(rmq_windows_dir ${PROJECT_BINARY_DIR}/packaging/windows)
+set(rmq_windows_package river-mouth-quiz-${PROJECT_VERSION}-win64)
+set(RMQ_WINDOWS_ZIP ${PROJECT_BINARY_DIR}/${rmq_windows_package}.zip)
+set(RMQ_WINDOWS_INSTALLER ${PROJECT_BINARY_DIR}/${rmq_windows_package}-setup.exe)
+get_filename_component(RMQ_WINDOWS_INSTALLER_NAME ${RMQ_WINDOWS_INSTALLER} NAME)
+set(RMQ_WINDOWS_EXE_NAME river-mouth-quiz.exe)
+set(RMQ_ICON_ICO ${PROJECT_SOURCE_DIR}/icons/river-mouth-quiz.ico)
+
+# The texts beside the program, as Windows' own editors read them at best:
+# CR LF line ends, and the README in UTF-8 with a byte-order mark.
+string(ASCII 239 187 191 rmq_utf8_bom)
+file(READ ${rmq_windows_source_dir}/README.txt.in rmq_readme)
+file(CONFIGURE OUTPUT ${rmq_windows_dir}/README.txt
+    CONTENT "${rmq_utf8_bom}${rmq_readme}" @ONLY NEWLINE_STYLE CRLF)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${rmq_windows_dir}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${rmq_windows_source_dir}/README.txt.in)
+
+# Sets <out> to <text> as the inside of an NSIS string in double quotes.
+function(rmq_nsis_escape out text)
+    string(REPLACE "$" "$$" text "${text}")
+    string(REPLACE "\"" "$\\\"" text "${text}")
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# What the installer script takes from the build: the identity.nsh it includes.
+set(rmq_nsis_defines
+    RMQ_NAME "${RMQ_NAME_BG}"
+    RMQ_SUMMARY "${RMQ_SUMMARY_BG}"
+    RMQ_PUBLISHER "${RMQ_PUBLISHER_URL}"
+    RMQ_HOMEPAGE "${RMQ_HOMEPAGE}"
+    RMQ_APP_ID "${RMQ_APP_ID}"
+    RMQ_LICENSE "${RMQ_LICENSE}"
+    RMQ_VERSION "${PROJECT_VERSION}"
+    RMQ_VERSION_TEXT "${RMQ_VERSION_TEXT}"
+    RMQ_VERSION_MAJOR "${PROJECT_VERSION_MAJOR}"
+    RMQ_VERSION_MINOR "${PROJECT_VERSION_MINOR}"
+    RMQ_EXE_NAME "${RMQ_WINDOWS_EXE_NAME}"
+    RMQ_ICON "${RMQ_ICON_ICO}"
+    RMQ_LICENSE_FILE "${rmq_windows_dir}/LICENSE.txt"
+    RMQ_README_FILE "${rmq_windows_dir}/README.txt"
+    RMQ_OUTFILE "${RMQ_WINDOWS_INSTALLER}"
+)
+set(rmq_identity "${rmq_utf8_bom}; Written by CMake from the build's configuration.\n")
+while(rmq_nsis_defines)
+    list(POP_FRONT rmq_nsis_defines name value)
+    rmq_nsis_escape(value "${value}")
+    string(APPEND rmq_identity "!define ${name} \"${value}\"\n")
+endwhile()
+string(APPEND rmq_identity "!define RMQ_EXE \"$<TARGET_FILE:river-mouth-quiz>\"\n")
+file(GENERATE OUTPUT ${rmq_windows_dir}/identity.nsh CONTENT "${rmq_identity}")
+
+add_custom_command(OUTPUT ${RMQ_WINDOWS_ZIP}
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${RMQ_WINDOWS_ZIP}
+    # Flat, without Unix owners and permissions.
+    COMMAND ${RMQ_ZIP} -q -X -j ${RMQ_WINDOWS_ZIP}
+        $<TARGET_FILE:river-mouth-quiz> ${rmq_windows_dir}/LICENSE.txt ${rmq_windows_dir}/README.txt
+    DEPENDS river-mouth-quiz ${rmq_windows_dir}/LICENSE.txt ${rmq_windows_dir}/README.txt
+    COMMENT "Zipping ${rmq_windows_package}.zip"
+    VERBATIM)
+
+add_custom_command(OUTPUT ${RMQ_WINDOWS_INSTALLER}
+    COMMAND ${RMQ_MAKENSIS} -V2 -WX -INPUTCHARSET UTF8
+        -DRMQ_IDENTITY=${rmq_windows_dir}/identity.nsh ${rmq_windows_source_dir}/installer.nsi
+    DEPENDS river-mouth-quiz ${rmq_windows_source_dir}/installer.nsi ${rmq_windows_dir}/identity.nsh
+        ${rmq_windows_dir}/LICENSE.txt ${rmq_windows_dir}/README.txt ${RMQ_ICON_ICO}
+    COMMENT "Making the installer ${RMQ_WINDOWS_INSTALLER_NAME}"
+    VERBATIM)
+
+add_custom_target(windows-package DEPENDS ${RMQ_WINDOWS_ZIP} ${RMQ_WINDOWS_INSTALLER})
+if(NOT RMQ_MAKENSIS OR NOT RMQ_ZIP)
+    add_custom_command(TARGET windows-package PRE_BUILD
+        COMMAND ${CMAKE_COMMAND} -E echo "makensis or zip is missing; scripts/install-deps.sh installs them (nsis, zip)"
+        COMMAND ${CMAKE_COMMAND} -E false)
+endif()
+
+# The packages, tested under Wine: the test builds them first.
+option(RMQ_TEST_WINDOWS_PACKAGE "Test the Windows zip and installer under Wine" ON)
+if(RMQ_TEST_WINDOWS_PACKAGE)
+    enable_testing()
+    set(rmq_tests ${PROJECT_SOURCE_DIR}/tests/install)
+    add_test(NAME windows.PackagesBuild
+        COMMAND ${CMAKE_COMMAND} --build ${PROJECT_BINARY_DIR} --target windows-package)
+    set_tests_properties(windows.PackagesBuild PROPERTIES FIXTURES_SETUP windows_packages TIMEOUT 120)
+
+    add_test(NAME windows.ZipHoldsTheProgramLicenceAndReadme
+        COMMAND ${rmq_tests}/windows_zip_test.sh ${RMQ_WINDOWS_ZIP} $<TARGET_FILE:river-mouth-quiz>
+            ${PROJECT_SOURCE_DIR}/LICENSE ${RMQ_NAME_BG} ${RMQ_VERSION_TEXT} ${RMQ_WINDOWS_INSTALLER_NAME})
+    set_tests_properties(windows.ZipHoldsTheProgramLicenceAndReadme PROPERTIES
+        FIXTURES_REQUIRED windows_packages TIMEOUT 60)
+
+    add_test(NAME windows.InstallerInstallsAndUninstallsCleanly
+        COMMAND ${rmq_tests}/windows_installer_test.sh ${RMQ_WINDOWS_INSTALLER} $<TARGET_FILE:river-mouth-quiz>
+            ${PROJECT_BINARY_DIR}/wine-installer-test
+            ${RMQ_APP_ID} ${RMQ_NAME_BG} ${RMQ_VERSION_TEXT} ${RMQ_PUBLISHER_URL} ${RMQ_HOMEPAGE} ${RMQ_SUMMARY_BG})
+    set_tests_properties(windows.InstallerInstallsAndUninstallsCleanly PROPERTIES
+        FIXTURES_REQUIRED windows_packages TIMEOUT 300)
+endif()
