@@ -13,12 +13,14 @@ packages=(
     # test
     libgtest-dev
     xvfb xauth xdotool xclip x11-utils imagemagick
-    # the footprint test: the program under a tracer, driven over X
-    strace libx11-dev libxtst-dev
+    # the footprint test: the program under a tracer, driven over X, with no
+    # session bus where dbus-x11 would start one, and with a private bus and
+    # the accessibility bus; the bad starts under a memory limit
+    strace libx11-dev libxtst-dev dbus-x11 dbus-daemon dbus-bin at-spi2-core util-linux
     # the benchmarks
     libbenchmark-dev
     # package, and test the package and the Windows version record
-    dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64 libx11-dev
+    dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64 libx11-dev lintian man-db gzip
 )
 
 missing=()

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/../icons"
 
 for size in 16 32 48 64 128 256; do
     rsvg-convert -w "$size" -h "$size" river-mouth-quiz.svg |
-        convert - -colors 256 -strip "PNG8:river-mouth-quiz-${size}.png"
+        convert - -channel A -threshold 60% +channel -colors 256 -strip "PNG8:river-mouth-quiz-${size}.png"
 done
 # Windows takes the 32 x 32 picture with a palette of 256 colours.
 convert river-mouth-quiz-32.png -colors 256 -compress none river-mouth-quiz.ico
