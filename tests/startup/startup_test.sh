@@ -25,6 +25,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 mkdir -m 700 "$work/home" "$work/runtime" "$work/tmp"
 base=(PATH=/usr/bin:/bin HOME="$work/home" LANG=C.UTF-8 TMPDIR="$work/tmp")
+# The sanitizers' settings pass through; their leak checker cannot run under
+# a tracer.
+for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+    [ -n "${!name+set}" ] && base+=("$name=${!name}")
+done
+untraceable_leaks=ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 
 start_display() {
     Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
@@ -80,7 +86,7 @@ arguments)
     # A style sheet that would paint the window red, were it ever read.
     printf 'QWidget { background: red; color: yellow; }\n' >"$work/evil.qss"
     show_and_describe plain "$program"
-    show_and_describe arguments strace -f -qq -e trace=%file -o "$work/trace" "$program" \
+    show_and_describe arguments env "$untraceable_leaks" strace -f -qq -e trace=%file -o "$work/trace" "$program" \
         -stylesheet "$work/evil.qss" -reverse -qwindowtitle Evil -title Evil -style windows \
         -geometry 200x100+300+300 -name evil -platform offscreen --help file.txt
     ! grep -v execve "$work/trace" | grep 'evil\.qss' || fail "the style sheet was opened"
