@@ -31,7 +31,30 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
 # The publisher is to put the screenshot from docs/ at this address.
 set(RMQ_SCREENSHOT_URL "${RMQ_HOMEPAGE}river-mouth-quiz/screenshot.png")
 
+# Compresses a file as Debian's tools want it: at the highest level, without
+# the name and time of the original in the header, so that builds agree.
+find_program(RMQ_GZIP gzip REQUIRED)
+function(rmq_gzip source target)
+    execute_process(COMMAND ${RMQ_GZIP} -9nc ${source} OUTPUT_FILE ${target} COMMAND_ERROR_IS_FATAL ANY)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+endfunction()
+
 install(TARGETS river-mouth-quiz RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (CPack's, or `cmake --install --strip`) also drops the
+# compiler's notes, as Debian's own packages do.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/river-mouth-quiz\" COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+")
+
+# The manual page, in English and in Bulgarian.
+file(MAKE_DIRECTORY ${rmq_generated_dir}/man/bg)
+rmq_gzip(${rmq_packaging_dir}/river-mouth-quiz.1 ${rmq_generated_dir}/man/river-mouth-quiz.1.gz)
+rmq_gzip(${rmq_packaging_dir}/river-mouth-quiz.bg.1 ${rmq_generated_dir}/man/bg/river-mouth-quiz.1.gz)
+install(FILES ${rmq_generated_dir}/man/river-mouth-quiz.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${rmq_generated_dir}/man/bg/river-mouth-quiz.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/bg/man1)
 
 configure_file(${rmq_packaging_dir}/river-mouth-quiz.desktop.in
     ${rmq_generated_dir}/${RMQ_APP_ID}.desktop @ONLY)
@@ -61,6 +84,6 @@ endblock()
 install(FILES ${rmq_generated_dir}/${RMQ_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# The copyright file names the licence, whose text every Debian system keeps.
 configure_file(${rmq_packaging_dir}/copyright.in ${rmq_generated_dir}/copyright @ONLY)
-install(FILES ${rmq_generated_dir}/copyright ${PROJECT_SOURCE_DIR}/LICENSE
-    DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${rmq_generated_dir}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -9,12 +9,17 @@ set(CPACK_PACKAGE_HOMEPAGE_URL "${RMQ_HOMEPAGE}")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
 
-# CPack puts the synopsis in front of the description: a paragraph in
-# Bulgarian, then one in English.
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${RMQ_NAME_BG} - geography quiz on river mouths, in Bulgarian")
+# The synopsis and the first paragraph in English, as Debian wants them; the
+# Bulgarian paragraph after them, for the teachers.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "geography quiz on river mouths, in Bulgarian")
 file(READ ${PROJECT_SOURCE_DIR}/packaging/description.bg.txt rmq_description_bg)
 file(READ ${PROJECT_SOURCE_DIR}/packaging/description.en.txt rmq_description_en)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${rmq_description_bg}\n${rmq_description_en}")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${rmq_description_en}\n${rmq_description_bg}")
+
+# The package's history, in Debian's format, where Debian's tools look for it.
+configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${rmq_generated_dir}/changelog @ONLY)
+rmq_gzip(${rmq_generated_dir}/changelog ${rmq_generated_dir}/changelog.gz)
+install(FILES ${rmq_generated_dir}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)

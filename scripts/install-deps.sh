@@ -16,16 +16,18 @@ packages=(
     # the look on a dark GTK desktop (Adwaita's dark variant is built into
     # GTK 3), under a real window manager, and as a Wayland client of weston
     qt6-gtk-platformtheme libgtk-3-0 openbox weston qt6-wayland
-    # the footprint test: the program under a tracer, driven over X
-    strace libx11-dev libxtst-dev
+    # the footprint test: the program under a tracer, driven over X, with no
+    # session bus where dbus-x11 would start one, and with a private bus and
+    # the accessibility bus; the bad starts under a memory limit
+    strace libx11-dev libxtst-dev dbus-x11 dbus-daemon dbus-bin at-spi2-core util-linux
     # the screen reader test: Orca on a session bus of its own with the
     # accessibility bus, its settings kept by dconf, its log read from a
     # pseudo-terminal (script, from the essential bsdutils)
-    orca at-spi2-core python3-pyatspi dbus dconf-gsettings-backend dconf-service procps
+    orca python3-pyatspi dbus dconf-gsettings-backend dconf-service procps
     # the benchmarks
     libbenchmark-dev
     # package, and test the package and the Windows version record
-    dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64 libx11-dev
+    dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64 lintian man-db gzip
     # the Windows program: the cross-compiler, GoogleTest's sources to build
     # for it, and Wine to run its tests
     g++-mingw-w64-x86-64-posix googletest wine wine64

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/../icons"
 
 for size in 16 32 48 64 128 256; do
     rsvg-convert -w "$size" -h "$size" river-mouth-quiz.svg |
-        convert - -colors 256 -strip "PNG8:river-mouth-quiz-${size}.png"
+        convert - -channel A -threshold 60% +channel -colors 256 -strip "PNG8:river-mouth-quiz-${size}.png"
 done
 # The Windows icon: 16, 32, 48 and 256 pixels in true colour with alpha, which
 # the desktop, the taskbar and Explorer pick from, and beside them the 32 x 32

@@ -1,11 +1,14 @@
 #include "application.h"
 #include "quiz_form.h"
+#include "startup.h"
 
 #include <QApplication>
 
-int main(int argc, char *argv[])
+int main(int, char *[])
 {
-    QApplication app(argc, argv);
+    PlatformStart start;
+    QApplication app(start.argc(), start.argv());
+    start.finished();
     setUpApplication(app);
     QuizForm form;
     form.show();

@@ -1,8 +1,13 @@
 // Starts a program on the X display, waits for its top-level window, plays a
 // few clicks on it as a pupil would, and closes it as a window manager asks a
 // window to close: with a WM_DELETE_WINDOW message, never by destroying it.
-// Exits with the program's own exit status, or 125 when the program could not
-// be driven.
+// Exits with the program's own exit status, 124 when the program (or anything
+// it started) left a process running after it ended, or 125 when the program
+// could not be driven.
+//
+// The driver takes in every process that the program leaves orphaned, so that
+// it finds each one the program started, by pid, however it detached itself;
+// whatever is still running once the program has ended it names and ends.
 //
 //   window_driver [options] -- program [arguments...]
 //
@@ -21,13 +26,16 @@
 //   --timeout S       give up on the window or on the exit after S seconds
 //                     (default 20)
 //
-// Results go to standard output as "name value" lines.
+// Results go to standard output as "name value" lines; the last one is
+// "left_running N", the number of processes the driver had to end.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
+#include <sys/prctl.h>
+#include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -39,6 +47,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <string>
 #include <thread>
@@ -50,6 +59,7 @@ using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
 constexpr int DriverFailed = 125;
+constexpr int LeftRunning = 124;
 
 struct Point
 {
@@ -129,6 +139,11 @@ pid_t start(char **program)
     return pid;
 }
 
+int statusOf(int status)
+{
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
 // The program's exit status once it has ended, or nothing while it runs.
 std::optional<int> exitStatus(pid_t pid, bool block)
 {
@@ -138,16 +153,129 @@ std::optional<int> exitStatus(pid_t pid, bool block)
         return std::nullopt;
     if (done == -1)
         fail(std::string("waitpid: ") + std::strerror(errno));
-    if (WIFEXITED(status))
-        return WEXITSTATUS(status);
-    return 128 + WTERMSIG(status);
+    return statusOf(status);
 }
 
+int endLeftovers(pid_t program, std::optional<int> &programStatus);
+
+// Gives up on the program, and ends it and whatever it started.
 [[noreturn]] void abandon(pid_t pid, const std::string &why)
 {
     kill(pid, SIGKILL);
-    exitStatus(pid, true);
+    std::optional<int> status;
+    endLeftovers(pid, status);
     fail(why);
+}
+
+// The process that owns the window, as the window says (Qt sets it): the
+// program itself, also where a tracer or a bus runner stands in between.
+std::optional<pid_t> windowPid(Display *display, Window window)
+{
+    const Atom property = XInternAtom(display, "_NET_WM_PID", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char *data = nullptr;
+    std::optional<pid_t> pid;
+    if (XGetWindowProperty(display, window, property, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data)
+            == Success
+        && data) {
+        if (format == 32 && count == 1)
+            pid = static_cast<pid_t>(*reinterpret_cast<unsigned long *>(data));
+        XFree(data);
+    }
+    return pid;
+}
+
+bool isRunning(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line))
+        return false;
+    // The state follows the command name in parentheses; a zombie has ended.
+    const auto close = line.rfind(')');
+    return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
+}
+
+// Every living process below the driver, with its command line.
+std::map<pid_t, std::string> descendants()
+{
+    std::map<pid_t, pid_t> parents;
+    std::error_code error;
+    for (const auto &entry : std::filesystem::directory_iterator("/proc", error)) {
+        const std::string name = entry.path().filename();
+        if (name.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        std::ifstream stat(entry.path() / "stat");
+        std::string line;
+        if (!std::getline(stat, line))
+            continue;
+        const auto close = line.rfind(')');
+        if (close == std::string::npos || close + 2 >= line.size() || line[close + 2] == 'Z')
+            continue;
+        pid_t parent = 0;
+        if (std::sscanf(line.c_str() + close + 3, "%d", &parent) == 1)
+            parents[std::stoi(name)] = parent;
+    }
+    std::map<pid_t, std::string> found;
+    const pid_t self = getpid();
+    for (const auto &[pid, parent] : parents) {
+        pid_t up = parent;
+        for (int depth = 0; up > 1 && up != self && depth < 64; ++depth) {
+            const auto next = parents.find(up);
+            up = next == parents.end() ? 0 : next->second;
+        }
+        if (up != self)
+            continue;
+        std::ifstream cmdline("/proc/" + std::to_string(pid) + "/cmdline");
+        std::string command((std::istreambuf_iterator<char>(cmdline)), std::istreambuf_iterator<char>());
+        for (char &c : command) {
+            if (c == '\0')
+                c = ' ';
+        }
+        found[pid] = command;
+    }
+    return found;
+}
+
+// Collects every child that has ended; the program's own exit status is kept.
+void reapChildren(pid_t program, std::optional<int> &programStatus)
+{
+    int status = 0;
+    pid_t done = 0;
+    while ((done = waitpid(-1, &status, WNOHANG)) > 0) {
+        if (done == program)
+            programStatus = statusOf(status);
+    }
+}
+
+// Ends, by pid, whatever the program left running, after a moment in which
+// what is already on its way out (a bus runner taking down its bus) may end
+// by itself. Returns how many had to be ended.
+int endLeftovers(pid_t program, std::optional<int> &programStatus)
+{
+    const Clock::time_point grace = Clock::now() + 2s;
+    std::map<pid_t, std::string> left;
+    while (true) {
+        reapChildren(program, programStatus);
+        left = descendants();
+        if (left.empty() || Clock::now() >= grace)
+            break;
+        std::this_thread::sleep_for(50ms);
+    }
+    for (const auto &[pid, command] : left) {
+        std::fprintf(stderr, "window_driver: left running: %d %s\n", pid, command.c_str());
+        kill(pid, SIGKILL);
+    }
+    for (const auto &entry : left) {
+        int status = 0;
+        if (waitpid(entry.first, &status, 0) == program)
+            programStatus = statusOf(status);
+    }
+    reapChildren(program, programStatus);
+    return static_cast<int>(left.size());
 }
 
 // Waits for the first ordinary top-level window to be mapped. Without a
@@ -163,8 +291,10 @@ Window waitForMappedWindow(Display *display, pid_t pid, Clock::time_point deadli
             if (event.type == MapNotify && !event.xmap.override_redirect)
                 return event.xmap.window;
         }
-        if (const auto status = exitStatus(pid, false))
+        if (std::optional<int> status = exitStatus(pid, false)) {
+            endLeftovers(pid, status);
             fail("the program ended with status " + std::to_string(*status) + " before it showed a window");
+        }
         fd_set readable;
         FD_ZERO(&readable);
         FD_SET(fd, &readable);
@@ -290,6 +420,8 @@ int main(int argc, char *argv[])
         return DriverFailed;
     }
     const Options &options = *parsed;
+    if (prctl(PR_SET_CHILD_SUBREAPER, 1) != 0)
+        fail(std::string("cannot take in the program's orphans: ") + std::strerror(errno));
 
     Display *display = XOpenDisplay(nullptr);
     if (!display)
@@ -330,14 +462,30 @@ int main(int argc, char *argv[])
     }
     std::fflush(stdout);
 
+    const std::optional<pid_t> program = windowPid(display, window);
     askToClose(display, window);
     const Clock::time_point deadline = Clock::now() + options.timeout;
+    std::optional<int> status;
+    std::optional<Clock::time_point> programEnded;
     while (Clock::now() < deadline) {
-        if (const auto status = exitStatus(pid, false)) {
-            XCloseDisplay(display);
-            return *status;
+        status = exitStatus(pid, false);
+        if (status)
+            break;
+        // Where something between the driver and the program (a tracer)
+        // waits for what the program left running, it would wait for ever.
+        if (program && *program != pid && !isRunning(*program)) {
+            if (!programEnded)
+                programEnded = Clock::now();
+            else if (Clock::now() - *programEnded > 2s)
+                break;
         }
         std::this_thread::sleep_for(10ms);
     }
-    abandon(pid, "the program did not end after it was asked to close");
+    XCloseDisplay(display);
+    const bool ended = status || programEnded;
+    const int left = endLeftovers(pid, status);
+    std::printf("left_running %d\n", left);
+    if (!ended)
+        fail("the program did not end after it was asked to close");
+    return left > 0 || !status ? LeftRunning : *status;
 }
