@@ -22,7 +22,7 @@ constexpr DWORD WindowExStyle = 0;
 // the control's own painting.
 enum class Background { Label, Frame, Option, Clear, SystemWindow, ActiveTitleBar };
 
-struct ControlSpec
+struct ControlRow
 {
     ControlId id;
     const wchar_t *className;
@@ -45,7 +45,7 @@ constexpr DWORD TypeButtonStyle = Child | BS_AUTORADIOBUTTON;
 // Every control, in the order of creation. The frame comes last, so that it
 // lies beneath the type buttons that stand on it; the order of the keyboard
 // focus is set afterwards.
-constexpr std::array<ControlSpec, 9> Controls = {{
+constexpr std::array<ControlRow, 9> Controls = {{
     {IdLabel1Title, WC_STATICW, design::Label1[0].text, Child | SS_CENTER | SS_NOPREFIX, 0, design::Label1[0].place,
      Background::Label},
     {IdLabel1RiverHeading, WC_STATICW, design::Label1[1].text, Child | SS_CENTER | SS_NOPREFIX, 0,
@@ -68,11 +68,11 @@ constexpr std::array<ControlSpec, 9> Controls = {{
 }};
 static_assert(IdOption1Last - IdOption1First == QuizCatalogue::LastTypeIndex);
 
-const ControlSpec *specOf(int id)
+const ControlRow *rowOf(int id)
 {
-    for (const ControlSpec &spec : Controls) {
-        if (spec.id == id)
-            return &spec;
+    for (const ControlRow &row : Controls) {
+        if (row.id == id)
+            return &row;
     }
     return nullptr;
 }
@@ -251,12 +251,12 @@ bool QuizWindow::onCreate()
     // faults on the long text in a box without a width or in the system font.
     dpi = GetDpiForWindow(window);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-    for (const ControlSpec &spec : Controls) {
-        const RECT place = pixels(spec.place, dpi);
-        const HWND control = CreateWindowExW(spec.exStyle, spec.className, nullptr, spec.style,
+    for (const ControlRow &row : Controls) {
+        const RECT place = pixels(row.place, dpi);
+        const HWND control = CreateWindowExW(row.exStyle, row.className, nullptr, row.style,
                                              place.left, place.top, place.right - place.left,
                                              place.bottom - place.top, window,
-                                             reinterpret_cast<HMENU>(INT_PTR(spec.id)), instance, nullptr);
+                                             reinterpret_cast<HMENU>(INT_PTR(row.id)), instance, nullptr);
         if (!control)
             return false;
     }
@@ -276,8 +276,8 @@ bool QuizWindow::onCreate()
     focused = control(controlsOf(design::TabOrder.front()).front());
 
     layOut();
-    for (const ControlSpec &spec : Controls)
-        SetWindowTextW(control(spec.id), widen(spec.text).c_str());
+    for (const ControlRow &row : Controls)
+        SetWindowTextW(control(row.id), widen(row.text).c_str());
     game.LoadQuiz();
     return true;
 }
@@ -318,12 +318,12 @@ void QuizWindow::onCommand(int id, int code)
 
 LRESULT QuizWindow::onCtlColor(HDC dc, HWND control)
 {
-    const ControlSpec *spec = specOf(GetDlgCtrlID(control));
-    if (!spec)
+    const ControlRow *row = rowOf(GetDlgCtrlID(control));
+    if (!row)
         return DefWindowProcW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
     HBRUSH brush = nullptr;
     COLORREF colour = 0;
-    switch (spec->background) {
+    switch (row->background) {
     case Background::Label:
         brush = static_cast<HBRUSH>(brushes[LabelFill].get());
         colour = colorRef(design::LabelColour);
@@ -412,11 +412,11 @@ void QuizWindow::layOut()
     family.copy(face.lfFaceName, std::size(face.lfFaceName) - 1);
     const HGDIOBJ newFont = CreateFontIndirectW(&face);
 
-    for (const ControlSpec &spec : Controls) {
-        const RECT place = pixels(spec.place, dpi);
-        SetWindowPos(control(spec.id), nullptr, place.left, place.top, place.right - place.left,
+    for (const ControlRow &row : Controls) {
+        const RECT place = pixels(row.place, dpi);
+        SetWindowPos(control(row.id), nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control(spec.id), WM_SETFONT, reinterpret_cast<WPARAM>(newFont), TRUE);
+        SendMessageW(control(row.id), WM_SETFONT, reinterpret_cast<WPARAM>(newFont), TRUE);
     }
     font.reset(newFont);
 }
