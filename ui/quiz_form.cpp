@@ -21,6 +21,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <cstdint>
 #include <string_view>
 
 #ifdef Q_OS_WIN
@@ -53,9 +54,9 @@ QColor activeTitleBarColour()
 #endif
 }
 
-QColor readableTextOn(const QColor &background)
+design::Rgb rgbOf(const QColor &shade)
 {
-    return qGray(background.rgb()) < 128 ? Qt::white : Qt::black;
+    return {std::uint8_t(shade.red()), std::uint8_t(shade.green()), std::uint8_t(shade.blue())};
 }
 
 // A whole palette made from the control's own colour: its texts, the type
@@ -173,7 +174,7 @@ void QuizForm::createControls()
     riverList->setGeometry(pixels(design::RiverListPlace));
     QPalette listPalette = ownPalette(activeTitleBarColour());
     listPalette.setColor(QPalette::Base, activeTitleBarColour());
-    listPalette.setColor(QPalette::Text, readableTextOn(activeTitleBarColour()));
+    listPalette.setColor(QPalette::Text, colour(design::readableTextOn(rgbOf(activeTitleBarColour()))));
     riverList->setPalette(listPalette);
 
     // Native styles ignore a palette's button colour and Fusion shades it, so
