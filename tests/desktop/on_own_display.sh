@@ -7,6 +7,7 @@
 # The server picks a free display number itself and tells it, so that tests
 # and other people's servers on the same machine never collide.
 set -uo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/../own_display.sh"
 
 wm=
 if [ "${1:-}" = --wm ]; then
@@ -24,18 +25,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-    echo "on_own_display: Xvfb did not start" >&2
-    cat "$work/xvfb.log" >&2
-    exit 2
-fi
-export DISPLAY=:$(tr -d '\n' <"$work/display")
+start_own_display "$work" -nolisten tcp -screen 0 1024x768x24 || { echo "on_own_display: no display" >&2; exit 2; }
+export DISPLAY=$display
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$HOME" "$XDG_RUNTIME_DIR"
 

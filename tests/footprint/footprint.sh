@@ -20,6 +20,7 @@
 # Exits 0 when the program left no trace, 1 when it did, 2 when it could not be
 # run or did not end with status 0. The last line sums up what was found.
 set -uo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/../own_display.sh"
 
 traced=1
 bus=0
@@ -38,20 +39,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/footprint.XXXXXX") || exit 2
 xvfb=
 trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; wait; rm -rf "$work"' EXIT
 
-# A display of its own: the server picks a free number itself and tells it,
-# so that tests and other people's servers on the same machine never collide.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-if [ ! -s "$work/display" ]; then
-    echo "footprint: Xvfb did not start" >&2
-    cat "$work/xvfb.log" >&2
-    exit 2
-fi
-display=:$(tr -d '\n' <"$work/display")
+start_own_display "$work" -nolisten tcp -screen 0 1024x768x24 || { echo "footprint: no display" >&2; exit 2; }
 home=$work/home
 runtime=$work/runtime
 mkdir -m 700 "$home" "$runtime"

@@ -10,6 +10,7 @@
 # of its own; the prefix's wineserver and the display are ended at the end.
 # Usage: windows_installer_test.sh INSTALLER EXE PREFIX APP_ID NAME VERSION_TEXT PUBLISHER HOMEPAGE SUMMARY
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/../own_display.sh"
 export LC_ALL=C.UTF-8
 
 installer=$1 exe=$2 prefix=$3 app_id=$4 name=$5 version_text=$6 publisher=$7 homepage=$8 summary=$9
@@ -32,25 +33,18 @@ export WINEDEBUG=-all
 # Nothing of the test in the user's own home.
 export HOME=$work/home
 
-xvfb_pid=
+xvfb=
 cleanup() {
     wineserver -k 2>/dev/null || true
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
+    if [ -n "$xvfb" ]; then
+        kill "$xvfb" 2>/dev/null || true
+        wait "$xvfb" 2>/dev/null || true
     fi
 }
 trap cleanup EXIT
 
-# A display of our own, on a number Xvfb picks itself.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
+start_own_display "$work" -screen 0 1024x768x24 -nolisten tcp || { echo "FAIL: no display of its own"; exit 1; }
+export DISPLAY=$display
 
 wineboot -i >/dev/null 2>&1
 # Wine has no Times New Roman, which the program's texts are set in; Windows

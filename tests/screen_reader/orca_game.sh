@@ -15,6 +15,7 @@
 # in (C.UTF-8 unless set; LOCPATH passes through), RMQ_ORCA_SPEECH=FILE keeps
 # what Orca said.
 set -uo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/../own_display.sh"
 
 if [ "${1:-}" = --inside ]; then
     shift
@@ -60,21 +61,15 @@ if [ $inside -eq 0 ]; then
         rm -rf "$work"
         return $left
     }
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb=$!
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.1
-    done
-    if [ ! -s "$work/display" ]; then
-        echo "orca game: Xvfb did not start" >&2
+    if ! start_own_display "$work" -nolisten tcp -screen 0 1024x768x24; then
+        echo "orca game: no display" >&2
         finish
         exit 2
     fi
     mkdir -m 700 "$work/home" "$work/runtime" "$work/orca"
     # What a desktop session gives a program, a session bus of its own, and
     # no speech synthesizer: Orca logs what it would have said.
-    environment=(PATH=/usr/bin:/bin DISPLAY=":$(tr -d '\n' <"$work/display")" HOME="$work/home"
+    environment=(PATH=/usr/bin:/bin DISPLAY="$display" HOME="$work/home"
         XDG_RUNTIME_DIR="$work/runtime" LANG="${RMQ_ORCA_LANG:-C.UTF-8}"
         SPEECHD_CMD=/bin/false SPEECHD_ADDRESS="unix_socket:$work/runtime/no-speech-dispatcher"
         RMQ_ORCA_WORK="$work" RMQ_ORCA_TOP=$$)

@@ -8,6 +8,7 @@
 #
 # CASE is one of: arguments, no-display, no-runtime-directory, short-of-memory.
 set -uo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/../own_display.sh"
 
 case_name=$1 program=$2 driver=$3 close_window=$4
 
@@ -33,14 +34,7 @@ done
 untraceable_leaks=ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 
 start_display() {
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb=$!
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        sleep 0.1
-    done
-    [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    display=:$(tr -d '\n' <"$work/display")
+    start_own_display "$work" -nolisten tcp -screen 0 1024x768x24 || fail "no display of its own"
 }
 
 # The messages a start that cannot succeed must end with, and nothing of Qt's.

@@ -8,6 +8,7 @@
 #                                                set-up, with WINE set
 #   wine.sh stop STATE
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/../own_display.sh"
 command=$1 state=$2
 shift 2
 
@@ -21,16 +22,12 @@ export WINEDEBUG=${WINEDEBUG:--all}
 case $command in
 start)
     mkdir -p "$state"
-    rm -f "$state/display"
-    # A display of its own: the server picks a free number and tells it.
-    Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$state/display" </dev/null >"$state/xvfb.log" 2>&1 &
-    echo $! >"$state/xvfb.pid"
-    for _ in $(seq 100); do
-        [ -s "$state/display" ] && break
-        sleep 0.1
-    done
-    [ -s "$state/display" ] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
-    export DISPLAY=:$(tr -d '\n' <"$state/display")
+    started=0
+    start_own_display "$state" -nolisten tcp -screen 0 1024x768x24 || started=$?
+    # The server outlives this script: "stop" ends it by the pid written here.
+    echo "$xvfb" >"$state/xvfb.pid"
+    [ "$started" -eq 0 ] || exit 1
+    export DISPLAY=$display
     if [ ! -e "$WINEPREFIX/.ready" ]; then
         rm -rf "$WINEPREFIX"
         "$wine" wineboot --init </dev/null >"$state/wineboot.log" 2>&1
