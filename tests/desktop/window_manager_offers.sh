@@ -7,6 +7,7 @@
 #
 #   window_manager_offers.sh PROGRAM CLOSE_WINDOW
 set -uo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/../program_ends.sh"
 program=$1
 close_window=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -53,12 +54,4 @@ done
 echo "the manager offers anyway: ${offered[*]:-nothing more}"
 
 "$close_window" "$window"
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end on the close request"
-trap - EXIT
-status=0
-wait "$pid" || status=$?
-[ "$status" = 0 ] || fail "the program ended with status $status"
+expect_program_ends "$pid" "on the close request"

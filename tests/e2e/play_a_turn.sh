@@ -4,6 +4,7 @@
 # closes the window through its close request.
 # Usage: play_a_turn.sh PROGRAM CLOSE_WINDOW   (DISPLAY must be set, e.g. by xvfb-run)
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/../program_ends.sh"
 program=$1
 close_window=$2
 title='География - вид устие на река'
@@ -49,13 +50,5 @@ expect_first_line "Грешка! Устието на Атанасовско ез
 [ "$(message | sed -n 2p)" = "Вярно. Устието на Амур е естуар." ] || fail "the older verdict is not second"
 
 "$close_window" "$window"
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end on the close request"
-trap - EXIT
-status=0
-wait "$pid" || status=$?
-[ "$status" = 0 ] || fail "the program ended with status $status"
+expect_program_ends "$pid" "on the close request"
 echo "played two turns and closed the window"

@@ -5,6 +5,7 @@
 # no registry key.
 # Usage (from wine.sh with): play_and_close.sh PROGRAM
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/../program_ends.sh"
 export LC_ALL=C.UTF-8
 program=$1
 title='География - вид устие на река'
@@ -66,15 +67,7 @@ expect_first_line "Грешка! Устието на Атанасовско ез
 
 # The close box, at the right end of the title bar.
 xdotool mousemove --window "$window" $((WIDTH - border - 10)) $((top / 2)) click 1
-for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end at the close box"
-trap - EXIT
-status=0
-wait "$pid" || status=$?
-[ "$status" = 0 ] || fail "the program ended with status $status"
+expect_program_ends "$pid" "at the close box"
 
 wineserver -w
 after=$(snapshot)
