@@ -1,6 +1,7 @@
 // The window's pixels as the screen shows them, at whatever scale and under
 // whatever desktop palette the run is given: CTest runs these at 100 % to
 // 200 % and on a dark desktop.
+#include "design_colour.h"
 #include "form_design.h"
 #include "quiz_form.h"
 
@@ -23,11 +24,6 @@
 namespace {
 
 namespace design = quiz::design;
-
-QColor colour(const design::Rgb &rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 double luminance(const QColor &c)
 {

@@ -1,6 +1,7 @@
 #include "clear_button.h"
 
 #include "device_grid.h"
+#include "design_colour.h"
 #include "form_design.h"
 
 #include <QKeyEvent>
@@ -9,11 +10,6 @@
 namespace {
 
 namespace design = quiz::design;
-
-QColor colour(const design::Rgb &rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 bool isEnter(const QKeyEvent *event)
 {

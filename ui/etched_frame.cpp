@@ -1,6 +1,7 @@
 #include "etched_frame.h"
 
 #include "device_grid.h"
+#include "design_colour.h"
 #include "form_design.h"
 
 #include <QPainter>
@@ -8,11 +9,6 @@
 namespace {
 
 namespace design = quiz::design;
-
-QColor colour(const design::Rgb &rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
 
 // Where the caption starts, and the room left either side of it.
 constexpr int CaptionLeft = 6;

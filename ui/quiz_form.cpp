@@ -4,6 +4,7 @@
 #include "catalogue.h"
 #include "clear_button.h"
 #include "config.h"
+#include "design_colour.h"
 #include "etched_frame.h"
 #include "fixed_window.h"
 #include "form_design.h"
@@ -36,11 +37,6 @@ QRect pixels(const design::Twips &place)
 {
     constexpr int k = design::TwipsPerPixel;
     return {place.left / k, place.top / k, place.width / k, place.height / k};
-}
-
-QColor colour(const design::Rgb &rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
 // Windows has a colour for the active title bar; elsewhere its default stands in.
