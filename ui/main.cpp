@@ -1,6 +1,7 @@
 #include "application.h"
 #include "quiz_form.h"
 #include "startup.h"
+#include "title_bar_window.h"
 
 #include <QApplication>
 
@@ -11,6 +12,11 @@ int main(int, char *[])
     start.finished();
     setUpApplication(app);
     QuizForm form;
+    if (TitleBarWindow::isNeeded()) {
+        TitleBarWindow window(form);
+        window.show();
+        return app.exec();
+    }
     form.show();
     return app.exec();
 }

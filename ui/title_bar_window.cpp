@@ -1,0 +1,205 @@
+#include "title_bar_window.h"
+
+#include "design_colour.h"
+#include "device_grid.h"
+#include "fixed_window.h"
+#include "form_design.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+namespace {
+
+namespace design = quiz::design;
+
+// The title bar and the frame share the colour of an active or an inactive
+// title bar: the ones Windows gives them by default, as no other system names
+// such colours. The outline is the dark edge of the form's raised controls.
+constexpr design::Rgb ActiveColour = design::ActiveTitleBarStandIn;
+constexpr design::Rgb InactiveColour {191, 205, 219};
+// A close box under the pointer, and held down.
+constexpr design::Rgb CloseHotColour {232, 17, 35};
+constexpr design::Rgb CloseDownColour {241, 112, 122};
+
+QColor barColour(const QWidget *window)
+{
+    return colour(window->isActiveWindow() ? ActiveColour : InactiveColour);
+}
+
+QColor textColourOn(const QColor &face)
+{
+    const design::Rgb rgb {static_cast<std::uint8_t>(face.red()), static_cast<std::uint8_t>(face.green()),
+                           static_cast<std::uint8_t>(face.blue())};
+    return colour(design::readableTextOn(rgb));
+}
+
+// The desktop's font for titles, in bold as title bars show it.
+QFont titleFont()
+{
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    return font;
+}
+
+// Room for the title's line with a margin above and below it, in whole steps
+// of four pixels, so that the form below the bar starts on a whole pixel of
+// the screen at 125, 150, 175 and 200 %.
+int barHeightFor(const QFont &font)
+{
+    const int needed = QFontMetrics(font).height() + 8;
+    return qMax(24, (needed + 3) / 4 * 4);
+}
+
+class CloseBox : public QAbstractButton
+{
+public:
+    explicit CloseBox(QWidget *parent)
+        : QAbstractButton(parent)
+    {
+        // A title bar's box is for the mouse; the keyboard closes a window
+        // through the desktop, and Tab stays among the form's controls.
+        setFocusPolicy(Qt::NoFocus);
+        setAccessibleName(QStringLiteral("Затвори"));
+        setToolTip(QStringLiteral("Затвори"));
+        setAttribute(Qt::WA_Hover);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        QColor cross = textColourOn(barColour(window()));
+        if (isDown() || underMouse()) {
+            const QColor face = colour(isDown() ? CloseDownColour : CloseHotColour);
+            painter.fillRect(rect(), face);
+            cross = textColourOn(face);
+        }
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(cross, 1.25, Qt::SolidLine, Qt::FlatCap));
+        const qreal half = qMin(width(), height()) * 0.18;
+        const QPointF centre = QRectF(rect()).center();
+        painter.drawLine(centre + QPointF(-half, -half), centre + QPointF(half, half));
+        painter.drawLine(centre + QPointF(-half, half), centre + QPointF(half, -half));
+    }
+};
+
+// The strip along the window's top: the frame's top edge and the title bar
+// under it, with the icon, the title and the close box. It draws on the
+// window's own colour, and a drag with the left button moves the window.
+class TitleBar : public QWidget
+{
+public:
+    TitleBar(QWidget *window, int width, int barHeight)
+        : QWidget(window)
+        , barHeight(barHeight)
+    {
+        setObjectName(QStringLiteral("titleBar"));
+        setFont(titleFont());
+        const int frame = TitleBarWindow::FrameWidth;
+        setGeometry(0, 0, width, frame + barHeight);
+        closeBox = new CloseBox(this);
+        closeBox->setObjectName(QStringLiteral("closeBox"));
+        const int boxWidth = barHeight * 3 / 2;
+        closeBox->setGeometry(width - frame - boxWidth, frame, boxWidth, barHeight - 2);
+        QObject::connect(closeBox, &QAbstractButton::clicked, window, &QWidget::close);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const int frame = TitleBarWindow::FrameWidth;
+        const QRect bar(frame, frame, width() - 2 * frame, barHeight);
+        const int iconSize = 16;
+        const QRect iconPlace(bar.left() + 4, bar.top() + (bar.height() - iconSize) / 2, iconSize, iconSize);
+        window()->windowIcon().paint(&painter, iconPlace);
+
+        const QRect textPlace(iconPlace.right() + 7, bar.top(), closeBox->x() - 6 - (iconPlace.right() + 7),
+                              bar.height());
+        const QString title = painter.fontMetrics().elidedText(window()->windowTitle(), Qt::ElideRight,
+                                                               textPlace.width());
+        painter.setPen(textColourOn(barColour(window())));
+        painter.drawText(textPlace, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title);
+    }
+
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        event->accept();
+        if (event->button() != Qt::LeftButton)
+            return;
+        if (QWindow *handle = window()->windowHandle())
+            handle->startSystemMove();
+    }
+
+    // Nothing on the bar maximises, shades or rolls up the window.
+    void mouseDoubleClickEvent(QMouseEvent *event) override { event->accept(); }
+
+private:
+    int barHeight;
+    QAbstractButton *closeBox = nullptr;
+};
+
+} // namespace
+
+bool TitleBarWindow::isNeeded()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+TitleBarWindow::TitleBarWindow(QWidget &client)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , client(client)
+{
+    setWindowTitle(client.windowTitle());
+    setWindowIcon(client.windowIcon());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    const QSize clientSize = client.size();
+    const int barHeight = barHeightFor(titleFont());
+    const int top = FrameWidth + barHeight;
+    const QSize size(clientSize.width() + 2 * FrameWidth, top + clientSize.height() + FrameWidth);
+    titleBar = new TitleBar(this, size.width(), barHeight);
+
+    client.setParent(this);
+    client.setGeometry(FrameWidth, top, clientSize.width(), clientSize.height());
+    client.setFixedSize(clientSize);
+    client.show();
+
+    new FixedWindowGuard(this, size);
+}
+
+TitleBarWindow::~TitleBarWindow()
+{
+    client.hide();
+    client.setParent(nullptr);
+}
+
+void TitleBarWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), barColour(this));
+    const DeviceGrid grid(painter, rect());
+    const QColor outline = colour(design::EdgeDarkShadow);
+    grid.drawEdge(grid.rect(), grid.line(), outline, outline);
+}
+
+void TitleBarWindow::changeEvent(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::ActivationChange:
+    case QEvent::WindowTitleChange:
+    case QEvent::WindowIconChange:
+        update();
+        if (titleBar)
+            titleBar->update();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
