@@ -66,10 +66,21 @@ public:
         setFocusPolicy(Qt::NoFocus);
         setAccessibleName(QStringLiteral("Затвори"));
         setToolTip(QStringLiteral("Затвори"));
-        setAttribute(Qt::WA_Hover);
     }
 
 protected:
+    void enterEvent(QEnterEvent *event) override
+    {
+        update();
+        QAbstractButton::enterEvent(event);
+    }
+
+    void leaveEvent(QEvent *event) override
+    {
+        update();
+        QAbstractButton::leaveEvent(event);
+    }
+
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
@@ -132,8 +143,16 @@ protected:
         event->accept();
         if (event->button() != Qt::LeftButton)
             return;
-        if (QWindow *handle = window()->windowHandle())
-            handle->startSystemMove();
+        QWindow *handle = window()->windowHandle();
+        if (!handle || !handle->startSystemMove())
+            return;
+        // The compositor takes the rest of the drag, and the button's release
+        // with it: the window never hears of it and would hold the mouse for
+        // the title bar, so that no control lights up or answers the next
+        // press. Let go here as the release would.
+        QCoreApplication::postEvent(handle, new QMouseEvent(QEvent::MouseButtonRelease, event->position(),
+                                                             event->scenePosition(), event->globalPosition(),
+                                                             Qt::LeftButton, Qt::NoButton, event->modifiers()));
     }
 
     // Nothing on the bar maximises, shades or rolls up the window.
