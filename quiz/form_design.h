@@ -101,6 +101,15 @@ inline constexpr Rgb EdgeDarkShadow {105, 105, 105};
 inline constexpr Rgb CaptionColour {0, 0, 0};
 inline constexpr Rgb IndicatorWellColour {255, 255, 255};
 
+// Where the program draws its window's frame and title bar itself: the title
+// bar's colour when the window is not the active one (Windows' default, as for
+// the active one above), the close box under the pointer and held down, and
+// the close box's name, which a screen reader says and its tip shows.
+inline constexpr Rgb InactiveTitleBarStandIn {191, 205, 219};
+inline constexpr Rgb CloseBoxHotColour {232, 17, 35};
+inline constexpr Rgb CloseBoxDownColour {241, 112, 122};
+inline constexpr std::string_view CloseBoxName = "Затвори";
+
 // The message box keeps the platform's own colours. Its name is what a screen
 // reader says of it, since it has no caption.
 inline constexpr Twips MessageBoxPlace {120, 3120, 6735, 1815};

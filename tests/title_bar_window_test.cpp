@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -99,7 +100,7 @@ TEST_F(TitleBarTest, HoldsTheFormAtItsOwnSizeBelowTheBar)
 
 TEST_F(TitleBarTest, OffersOnlyACloseBoxThatClosesTheWindow)
 {
-    EXPECT_EQ(closeBox->accessibleName(), QStringLiteral("Затвори"));
+    EXPECT_EQ(closeBox->accessibleName(), QString::fromUtf8(design::CloseBoxName.data()));
     EXPECT_EQ(closeBox->focusPolicy(), Qt::NoFocus);
     EXPECT_GT(closeBox->x(), bar->width() / 2);
 
@@ -126,9 +127,21 @@ TEST_F(TitleBarTest, OffersOnlyACloseBoxThatClosesTheWindow)
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(TitleBarTest, AltF4ClosesTheWindowWhereverTheFocusIs)
+{
+    QWidget *focus = QApplication::focusWidget();
+    ASSERT_TRUE(focus);
+    QTest::keyClick(focus, Qt::Key_F4);
+    QTest::keyClick(focus, Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_TRUE(window->isVisible());
+    QTest::keyClick(focus, Qt::Key_F4, Qt::AltModifier);
+    EXPECT_FALSE(window->isVisible());
+}
+
 TEST_F(TitleBarTest, TabStaysAmongTheFormsControls)
 {
-    ASSERT_TRUE(QApplication::focusWidget());
+    // The message box has the focus first, as in the bare form.
+    EXPECT_EQ(QApplication::focusWidget(), form.findChild<QPlainTextEdit *>());
     for (int i = 0; i < 12; ++i) {
         EXPECT_TRUE(form.isAncestorOf(QApplication::focusWidget())) << i;
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

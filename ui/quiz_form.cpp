@@ -5,6 +5,7 @@
 #include "clear_button.h"
 #include "config.h"
 #include "design_colour.h"
+#include "design_text.h"
 #include "etched_frame.h"
 #include "fixed_window.h"
 #include "form_design.h"
@@ -50,11 +51,6 @@ QColor activeTitleBarColour()
 #endif
 }
 
-design::Rgb rgbOf(const QColor &shade)
-{
-    return {std::uint8_t(shade.red()), std::uint8_t(shade.green()), std::uint8_t(shade.blue())};
-}
-
 // A whole palette made from the control's own colour: its texts, the type
 // buttons' circles and marks and a list's scroll bar stay readable on it,
 // whatever colours the desktop gives everything else.
@@ -90,11 +86,6 @@ public:
 protected:
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
 };
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "title_bar_window.h"
 
 #include "design_colour.h"
+#include "design_text.h"
 #include "device_grid.h"
 #include "fixed_window.h"
 #include "form_design.h"
@@ -11,31 +12,22 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QWindow>
 
 namespace {
 
 namespace design = quiz::design;
 
-// The title bar and the frame share the colour of an active or an inactive
-// title bar: the ones Windows gives them by default, as no other system names
-// such colours. The outline is the dark edge of the form's raised controls.
-constexpr design::Rgb ActiveColour = design::ActiveTitleBarStandIn;
-constexpr design::Rgb InactiveColour {191, 205, 219};
-// A close box under the pointer, and held down.
-constexpr design::Rgb CloseHotColour {232, 17, 35};
-constexpr design::Rgb CloseDownColour {241, 112, 122};
-
+// The frame and the title bar share the title bar's colour.
 QColor barColour(const QWidget *window)
 {
-    return colour(window->isActiveWindow() ? ActiveColour : InactiveColour);
+    return colour(window->isActiveWindow() ? design::ActiveTitleBarStandIn : design::InactiveTitleBarStandIn);
 }
 
 QColor textColourOn(const QColor &face)
 {
-    const design::Rgb rgb {static_cast<std::uint8_t>(face.red()), static_cast<std::uint8_t>(face.green()),
-                           static_cast<std::uint8_t>(face.blue())};
-    return colour(design::readableTextOn(rgb));
+    return colour(design::readableTextOn(rgbOf(face)));
 }
 
 // The desktop's font for titles, in bold as title bars show it.
@@ -64,8 +56,8 @@ public:
         // A title bar's box is for the mouse; the keyboard closes a window
         // through the desktop, and Tab stays among the form's controls.
         setFocusPolicy(Qt::NoFocus);
-        setAccessibleName(QStringLiteral("Затвори"));
-        setToolTip(QStringLiteral("Затвори"));
+        setAccessibleName(fromUtf8(design::CloseBoxName));
+        setToolTip(fromUtf8(design::CloseBoxName));
     }
 
 protected:
@@ -86,7 +78,7 @@ protected:
         QPainter painter(this);
         QColor cross = textColourOn(barColour(window()));
         if (isDown() || underMouse()) {
-            const QColor face = colour(isDown() ? CloseDownColour : CloseHotColour);
+            const QColor face = colour(isDown() ? design::CloseBoxDownColour : design::CloseBoxHotColour);
             painter.fillRect(rect(), face);
             cross = textColourOn(face);
         }
@@ -184,12 +176,20 @@ TitleBarWindow::TitleBarWindow(QWidget &client)
     const QSize size(clientSize.width() + 2 * FrameWidth, top + clientSize.height() + FrameWidth);
     titleBar = new TitleBar(this, size.width(), barHeight);
 
+    // The control the client gives the focus to first keeps it here.
+    QWidget *firstFocus = client.focusWidget();
     client.setParent(this);
     client.setGeometry(FrameWidth, top, clientSize.width(), clientSize.height());
     client.setFixedSize(clientSize);
     client.show();
+    if (firstFocus)
+        firstFocus->setFocus();
 
     new FixedWindowGuard(this, size);
+
+    // Alt+F4 closes a window on every desktop; where the compositor does not
+    // see to it, the window does.
+    new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this, this, &QWidget::close);
 }
 
 TitleBarWindow::~TitleBarWindow()
