@@ -2,10 +2,11 @@
 # Runs the program as a Wayland client of weston (on weston's X11 back end, on
 # an X display of its own), where it draws its window's title bar itself, and
 # tries that title bar as a pupil would: clicks where other title bars have
-# maximise and minimise boxes, a double and a right click on the title, each
-# followed by clicks in the window. The program must run on after each, where
-# it was and at its own size. A drag of the title must move the window, the
-# close box must light up under the pointer and then end the program with
+# maximise and minimise boxes, a double, right and middle click on the title,
+# each followed by clicks in the window, and weston's own resize drag. The
+# program must run on after each, where it was and at its own size. A turn
+# must then play through the frame, a drag of the title must move the window,
+# and the close box must light up under the pointer and end the program with
 # status 0. Writes a screenshot of the title bar to $RMQ_SHOT when that is set.
 #
 #   title_bar_clicks.sh PROGRAM      (run under on_own_display.sh)
@@ -146,6 +147,22 @@ for what in "${clicks[@]}"; do
     now=$(wait_for_place "$place") || fail "after a $name the window moved, changed size or went: $now, was $place"
 done
 
+# Weston's own resize, a drag with Super and the right button, leaves the
+# window at its size.
+xdotool mousemove $((ox + left + 300)) $((oy + top + 200)) sleep 0.2 keydown super sleep 0.2 mousedown 3 sleep 0.2 \
+    mousemove $((ox + left + 340)) $((oy + top + 240)) sleep 0.2 \
+    mousemove $((ox + left + 400)) $((oy + top + 300)) sleep 0.3 mouseup 3 sleep 0.2 keyup super
+now=$(wait_for_place "$place") || fail "after weston's resize drag the window moved, changed size or went: $now, was $place"
+
+# A turn through the frame: "делта", then the list's first row. The list and
+# the message box change.
+import -window "$output" "$work/before.png"
+click $((left + 40)) $((top + 62)) 1 1 "a click on the first type button"
+click $((left + 220)) $((top + 64)) 1 1 "a click on the list's first row"
+import -window "$output" "$work/after.png"
+changed=$(compare -metric AE -extract "461x290+${left}+$((top + 55))" "$work/before.png" "$work/after.png" null: 2>&1)
+[ "${changed%% *}" -gt 500 ] 2>/dev/null || fail "a turn changed no more than ${changed} pixels of the window"
+
 # A drag of the title moves the window with the pointer.
 xdotool mousemove $((ox + left + 150)) $((oy + bar)) sleep 0.3 mousedown 1 sleep 0.3 \
     mousemove $((ox + left + 170)) $((oy + bar + 10)) sleep 0.2 \
@@ -175,4 +192,4 @@ status=0
 wait "$pid" || status=$?
 pid=
 [ "$status" = 0 ] || fail "the program ended with status $status"
-echo "title bar ${bar_height} px high; clicks where maximise and minimise would be, a double, right and middle click on the title changed nothing; a drag moved the window; the close box ended the program"
+echo "title bar ${bar_height} px high; clicks where maximise and minimise would be, a double, right and middle click on the title and weston's resize drag changed nothing; a turn was played; a drag moved the window; the close box ended the program"
