@@ -216,4 +216,22 @@ TEST_F(TitleBarLook, FrameAndBarInTheTitleBarColourWithReadableText)
     EXPECT_LT(darkest, 40);
 }
 
+TEST_F(TitleBarLook, TurnsPaleWhileAnotherWindowIsActive)
+{
+    const auto frameColour = [this] {
+        const QImage shot = barShot();
+        return shot.pixelColor(static_cast<int>(bar->width() / 2 * shot.devicePixelRatio()),
+                               static_cast<int>(2 * shot.devicePixelRatio()));
+    };
+    QWidget other;
+    other.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&other));
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(frameColour(), colour(design::InactiveTitleBarStandIn));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(frameColour(), colour(design::ActiveTitleBarStandIn));
+}
+
 } // namespace
