@@ -3,7 +3,8 @@
 # an X display of its own), where it draws its window's title bar itself, and
 # tries that title bar as a pupil would: clicks where other title bars have
 # maximise and minimise boxes, a double, right and middle click on the title,
-# each followed by clicks in the window, and weston's own resize drag. The
+# each followed by clicks in the window, and weston's own keys for fullscreen
+# and maximise. The
 # program must run on after each, where it was and at its own size. A turn
 # must then play through the frame, a drag of the title must move the window,
 # and the close box must light up under the pointer and end the program with
@@ -48,7 +49,9 @@ done
 sleep 1
 # Weston's X11 back end takes the pointer's place when the pointer enters its
 # window and follows it by its moves from there: the pointer starts outside.
+# It hears the keyboard once its window has the X focus.
 xdotool mousemove 1010 750
+xdotool windowfocus "$output"
 
 # Qt's Wayland plugin leaves allocations of libwayland-client and of a module
 # it has unloaded at exit: the leak checker watches the program on the other
@@ -147,12 +150,15 @@ for what in "${clicks[@]}"; do
     now=$(wait_for_place "$place") || fail "after a $name the window moved, changed size or went: $now, was $place"
 done
 
-# Weston's own resize, a drag with Super and the right button, leaves the
-# window at its size.
-xdotool mousemove $((ox + left + 300)) $((oy + top + 200)) sleep 0.2 keydown super sleep 0.2 mousedown 3 sleep 0.2 \
-    mousemove $((ox + left + 340)) $((oy + top + 240)) sleep 0.2 \
-    mousemove $((ox + left + 400)) $((oy + top + 300)) sleep 0.3 mouseup 3 sleep 0.2 keyup super
-now=$(wait_for_place "$place") || fail "after weston's resize drag the window moved, changed size or went: $now, was $place"
+# Weston's own keys for fullscreen and maximise (Super+Shift+F, Super+Shift+M):
+# the window may take the screen for a moment and comes back to its place
+# and size.
+for letter in f m; do
+    xdotool keydown Super_L sleep 0.1 keydown Shift_L sleep 0.1 key "$letter" sleep 0.1 keyup Shift_L keyup Super_L
+    sleep 0.3
+    click $((left + 200)) $((top + 10)) 1 1 "a click in the window after Super+Shift+$letter"
+    now=$(wait_for_place "$place") || fail "after Super+Shift+$letter the window stayed moved, resized or gone: $now, was $place"
+done
 
 # A turn through the frame: "делта", then the list's first row. The list and
 # the message box change.
@@ -198,4 +204,4 @@ status=0
 wait "$pid" || status=$?
 pid=
 [ "$status" = 0 ] || fail "the program ended with status $status"
-echo "title bar ${bar_height} px high; clicks where maximise and minimise would be, a double, right and middle click on the title and weston's resize drag changed nothing; a turn was played; a drag moved the window; the close box ended the program"
+echo "title bar ${bar_height} px high; clicks where maximise and minimise would be, a double, right and middle click on the title and weston's fullscreen and maximise keys changed nothing; a turn was played; a drag moved the window; the close box ended the program"
