@@ -234,4 +234,32 @@ TEST_F(TitleBarLook, TurnsPaleWhileAnotherWindowIsActive)
     EXPECT_EQ(frameColour(), colour(design::ActiveTitleBarStandIn));
 }
 
+// Nothing of the frame reaches the form, neither its colours nor its font nor
+// its place on the screen's pixels: the form shows exactly as it does as a
+// window of its own, at every scale and on any desktop palette.
+TEST_F(TitleBarLook, ShowsTheFormAsTheFormShowsItself)
+{
+    window->hide();
+    QuizForm bare;
+    bare.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bare));
+    bare.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&bare));
+    QApplication::processEvents();
+    const QImage alone = bare.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    bare.hide();
+
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QApplication::processEvents();
+    const QImage framed = window->grab(form.geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(framed.size(), alone.size());
+    int differ = 0;
+    for (int y = 0; y < alone.height(); ++y)
+        for (int x = 0; x < alone.width(); ++x)
+            differ += alone.pixel(x, y) != framed.pixel(x, y);
+    EXPECT_EQ(differ, 0);
+}
+
 } // namespace
