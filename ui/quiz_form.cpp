@@ -103,7 +103,10 @@ QuizForm::~QuizForm() = default;
 void QuizForm::createControls()
 {
     setWindowTitle(QString::fromUtf8(config::PublisherUrl) + u' ' + fromUtf8(design::TitleText));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/river-mouth-quiz-32.png")));
+    // The design's 32-pixel icon, and its 16-pixel rendition for title bars.
+    QIcon icon(QStringLiteral(":/icons/river-mouth-quiz-32.png"));
+    icon.addFile(QStringLiteral(":/icons/river-mouth-quiz-16.png"));
+    setWindowIcon(icon);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     new FixedWindowGuard(this, pixels(design::ClientArea).size());
