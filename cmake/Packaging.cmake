@@ -20,6 +20,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${rmq_description_en}\n${rmq_description_b
 configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${rmq_generated_dir}/changelog @ONLY)
 rmq_gzip(${rmq_generated_dir}/changelog ${rmq_generated_dir}/changelog.gz)
 install(FILES ${rmq_generated_dir}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Lintian's notes on its own mistakes about the package, where it looks for them.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME river-mouth-quiz)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)

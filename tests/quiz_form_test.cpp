@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
+#include <QIcon>
+#include <QImage>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListView>
@@ -305,6 +307,27 @@ TEST_F(QuizFormTest, TheWindowHasItsTitleAndAFixedSize)
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(form->windowIcon().isNull());
     EXPECT_TRUE(form->windowIcon().availableSizes().contains(QSize(32, 32)));
+}
+
+// The icon is the picture of its files, the design's 32 pixels and the
+// 16-pixel rendition, as Qt draws an icon read from them, at every size a
+// desktop asks for and on a screen scaled or not.
+TEST_F(QuizFormTest, TheWindowHasTheIconFilesPicture)
+{
+    QIcon fromFile(QStringLiteral(RMQ_ICON_FOLDER "/river-mouth-quiz-32.png"));
+    fromFile.addFile(QStringLiteral(RMQ_ICON_FOLDER "/river-mouth-quiz-16.png"));
+    ASSERT_FALSE(fromFile.isNull());
+    EXPECT_EQ(form->windowIcon().availableSizes(), fromFile.availableSizes());
+    for (const int side : {16, 32, 48}) {
+        for (const qreal ratio : {1.0, form->devicePixelRatioF(), 2.0}) {
+            SCOPED_TRACE(testing::Message() << side << " px at " << ratio);
+            const QImage shown = form->windowIcon().pixmap(QSize(side, side), ratio).toImage();
+            const QImage drawn = fromFile.pixmap(QSize(side, side), ratio).toImage();
+            ASSERT_FALSE(drawn.isNull());
+            EXPECT_EQ(shown.size(), drawn.size());
+            EXPECT_TRUE(shown.convertToFormat(QImage::Format_ARGB32) == drawn.convertToFormat(QImage::Format_ARGB32));
+        }
+    }
 }
 
 TEST_F(QuizFormTest, EveryControlStandsWhereTheLayoutPutsIt)

@@ -11,10 +11,10 @@
 #include "form_design.h"
 #include "river_list.h"
 #include "whole_border_style.h"
+#include "window_icon.h"
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QIcon>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -103,10 +103,7 @@ QuizForm::~QuizForm() = default;
 void QuizForm::createControls()
 {
     setWindowTitle(QString::fromUtf8(config::PublisherUrl) + u' ' + fromUtf8(design::TitleText));
-    // The design's 32-pixel icon, and its 16-pixel rendition for title bars.
-    QIcon icon(QStringLiteral(":/icons/river-mouth-quiz-32.png"));
-    icon.addFile(QStringLiteral(":/icons/river-mouth-quiz-16.png"));
-    setWindowIcon(icon);
+    setWindowIcon(programIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     new FixedWindowGuard(this, pixels(design::ClientArea).size());
