@@ -1,4 +1,5 @@
 #include "application.h"
+#include "startup.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +14,10 @@ const char DesktopEntryFolder[] = RMQ_DESKTOP_ENTRY_FOLDER;
 TEST(ApplicationSetUp, DesktopFileNameNamesTheInstalledEntry)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "application_test";
-    char *argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+    // Started as the program starts, so that no runtime folder of Qt's is left.
+    PlatformStart start;
+    QApplication app(start.argc(), start.argv());
+    start.finished();
     setUpApplication(app);
 
     const QString entry = QGuiApplication::desktopFileName();
