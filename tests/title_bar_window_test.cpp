@@ -47,6 +47,10 @@ protected:
         return window->grab(bar->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
     }
 
+    // The first column of the bar, in window pixels, that the title may take:
+    // past the frame, the icon's margin and the 16-pixel icon.
+    static int afterTheIcon() { return TitleBarWindow::FrameWidth + 4 + 16 + 1; }
+
     // The leftmost and rightmost columns, in window pixels, between the icon
     // and the close box where anything is drawn in another colour than the bar's.
     std::pair<int, int> titleInk() const
@@ -54,7 +58,7 @@ protected:
         const QImage shot = barShot();
         const qreal ratio = shot.devicePixelRatio();
         const QRgb face = colour(design::ActiveTitleBarStandIn).rgb();
-        const int from = static_cast<int>((TitleBarWindow::FrameWidth + 4 + 16 + 1) * ratio);
+        const int from = static_cast<int>(afterTheIcon() * ratio);
         const int to = static_cast<int>(closeBox->x() * ratio);
         const int top = static_cast<int>((TitleBarWindow::FrameWidth + 1) * ratio);
         int left = -1;
@@ -210,8 +214,7 @@ TEST_F(TitleBarLook, FrameAndBarInTheTitleBarColourWithReadableText)
     // The darkest pixel of the title: black on the bar's light blue.
     int darkest = 255;
     for (int y = 0; y < shot.height(); ++y)
-        for (int x = static_cast<int>((TitleBarWindow::FrameWidth + 4 + 16 + 1) * ratio);
-             x < static_cast<int>(closeBox->x() * ratio); ++x)
+        for (int x = static_cast<int>(afterTheIcon() * ratio); x < static_cast<int>(closeBox->x() * ratio); ++x)
             darkest = qMin(darkest, qGray(shot.pixel(x, y)));
     EXPECT_LT(darkest, 40);
 }

@@ -23,9 +23,6 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-#include <cstdint>
-#include <string_view>
-
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
