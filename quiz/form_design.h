@@ -3,6 +3,7 @@
 #include "catalogue.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 
@@ -29,12 +30,32 @@ struct Rgb
     std::uint8_t blue;
 };
 
-// Black or white, whichever stands out more on the background, by its
-// brightness weighted as the eye sees it.
-constexpr Rgb readableTextOn(Rgb background)
+// How bright a colour is to the eye, from 0 (black) to 1 (white): each
+// channel taken off the sRGB curve, then weighted as the eye sees it.
+inline double relativeLuminance(Rgb colour)
 {
-    const int grey = (background.red * 11 + background.green * 16 + background.blue * 5) / 32;
-    return grey < 128 ? Rgb {255, 255, 255} : Rgb {0, 0, 0};
+    const auto linear = [](std::uint8_t channel) {
+        const double value = channel / 255.0;
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
+}
+
+// How far apart two colours stand, from 1:1 (the same) to 21:1 (black on white).
+inline double contrastRatio(Rgb one, Rgb other)
+{
+    const double a = relativeLuminance(one) + 0.05;
+    const double b = relativeLuminance(other) + 0.05;
+    return a > b ? a / b : b / a;
+}
+
+// Black or white, whichever contrasts more with the background; one of them
+// always reaches 4.5:1.
+inline Rgb readableTextOn(Rgb background)
+{
+    constexpr Rgb black {0, 0, 0};
+    constexpr Rgb white {255, 255, 255};
+    return contrastRatio(background, black) >= contrastRatio(background, white) ? black : white;
 }
 
 // The title bar reads the publisher's web address, a blank, then this.
