@@ -9,7 +9,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     QuizWindow form;
     if (!form.create(instance))
         return 1;
-    ShowWindow(form.handle(), showCommand);
+    form.show(showCommand);
 
     // Tab, Shift+Tab and the arrow keys move the focus as in a dialog.
     MSG message;

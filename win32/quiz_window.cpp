@@ -6,7 +6,9 @@
 #include "text.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -17,6 +19,45 @@ using quiz::QuizCatalogue;
 constexpr wchar_t ClassName[] = L"RiverMouthQuizWindow";
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD WindowExStyle = 0;
+
+// Sent before a change of resolution, from Windows 10 1703 on.
+constexpr UINT WmGetDpiScaledSize = 0x02E4;
+
+// Functions that came with Windows 10 1607: looked up when the program runs,
+// so that it starts on every Windows from 7 on.
+using GetDpiForWindowFunction = UINT(WINAPI *)(HWND);
+using AdjustWindowRectExForDpiFunction = BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT);
+
+template<typename Function>
+Function user32Function(const char *name)
+{
+    const FARPROC address = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+    // Through the one function type that GCC lets any other be cast from.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
+}
+
+// The resolution the window is drawn at: its monitor's where each monitor has
+// its own, else the system's one resolution.
+UINT dpiOf(HWND window)
+{
+    static const auto forWindow = user32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    if (forWindow)
+        return forWindow(window);
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+}
+
+// Without the function, the frame is the system's, at its one resolution.
+void addFrame(RECT &client, UINT dpi)
+{
+    static const auto forDpi = user32Function<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
+    if (forDpi)
+        forDpi(&client, WindowStyle, FALSE, WindowExStyle, dpi);
+    else
+        AdjustWindowRectEx(&client, WindowStyle, FALSE, WindowExStyle);
+}
 
 // The fill behind a control, by the window's brushes, the system's colours or
 // the control's own painting.
@@ -44,12 +85,13 @@ constexpr DWORD TypeButtonStyle = Child | BS_AUTORADIOBUTTON;
 
 // Every control, in the order of creation. The frame comes last, so that it
 // lies beneath the type buttons that stand on it; the order of the keyboard
-// focus is set afterwards.
+// focus is set afterwards, and the river list's heading, whose lower edge
+// meets the list's upper one, goes beneath the list.
 constexpr std::array<ControlRow, 9> Controls = {{
     {IdLabel1Title, WC_STATICW, design::Label1[0].text, Child | SS_CENTER | SS_NOPREFIX, 0, design::Label1[0].place,
      Background::Label},
-    {IdLabel1RiverHeading, WC_STATICW, design::Label1[1].text, Child | SS_CENTER | SS_NOPREFIX, 0,
-     design::Label1[1].place, Background::Label},
+    {IdLabel1RiverHeading, WC_STATICW, design::Label1[1].text, Child | WS_CLIPSIBLINGS | SS_CENTER | SS_NOPREFIX,
+     0, design::Label1[1].place, Background::Label},
     {IdText1, WC_EDITW, design::Assignment,
      Child | WS_TABSTOP | WS_GROUP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE,
      design::MessageBoxPlace, Background::SystemWindow},
@@ -118,7 +160,7 @@ RECT pixels(const design::Twips &place, UINT dpi)
 SIZE windowSize(UINT dpi)
 {
     RECT frame = pixels(design::ClientArea, dpi);
-    AdjustWindowRectExForDpi(&frame, WindowStyle, FALSE, WindowExStyle, dpi);
+    addFrame(frame, dpi);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
@@ -185,6 +227,16 @@ bool QuizWindow::create(HINSTANCE instance)
     return window != nullptr;
 }
 
+void QuizWindow::show(int showCommand)
+{
+    // The window has one size: a start asked for maximised opens it at that
+    // size all the same. A minimised start stays minimised.
+    ShowWindow(window, showCommand == SW_SHOWMAXIMIZED ? SW_SHOWNORMAL : showCommand);
+    // Windows may give the first window the state of the start instead.
+    if (IsZoomed(window))
+        ShowWindow(window, SW_RESTORE);
+}
+
 LRESULT CALLBACK QuizWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
@@ -218,6 +270,8 @@ LRESULT QuizWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
+    case WM_NOTIFY:
+        return onNotify(*reinterpret_cast<const NMHDR *>(lParam));
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
@@ -231,7 +285,7 @@ LRESULT QuizWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
-    case WM_GETDPISCALEDSIZE:
+    case WmGetDpiScaledSize:
         onGetDpiScaledSize(static_cast<UINT>(wParam), *reinterpret_cast<SIZE *>(lParam));
         return TRUE;
     }
@@ -249,7 +303,7 @@ bool QuizWindow::onCreate()
     // Each control is made in its place and gets its text once it has its
     // font: a multi-line box lays out its text at once, and Wine's layout
     // faults on the long text in a box without a width or in the system font.
-    dpi = GetDpiForWindow(window);
+    dpi = dpiOf(window);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     for (const ControlRow &row : Controls) {
         const RECT place = pixels(row.place, dpi);
@@ -273,9 +327,14 @@ bool QuizWindow::onCreate()
             previous = control(id);
         }
     }
+    SetWindowPos(control(IdLabel1RiverHeading), control(IdList1), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     focused = control(controlsOf(design::TabOrder.front()).front());
 
     layOut();
+    // The window was made at no resolution in particular; it opens at its
+    // monitor's.
+    fitClientArea();
     for (const ControlRow &row : Controls)
         SetWindowTextW(control(row.id), widen(row.text).c_str());
     game.LoadQuiz();
@@ -308,6 +367,10 @@ void QuizWindow::onActivate(WPARAM state)
 
 void QuizWindow::onCommand(int id, int code)
 {
+    // Enter, as the dialog manager passes it on: a focused button is pressed,
+    // as a push button in a dialog is.
+    if (id == IDOK && GetFocus() == control(IdCommand1))
+        id = IdCommand1;
     if (id == IdCommand1 && code == BN_CLICKED)
         game.ClearQuiz();
     else if (const int index = typeIndexOf(id); index >= 0 && code == BN_CLICKED && isTypeButtonOn(index))
@@ -357,6 +420,75 @@ LRESULT QuizWindow::onCtlColor(HDC dc, HWND control)
     return reinterpret_cast<LRESULT>(brush);
 }
 
+LRESULT QuizWindow::onNotify(const NMHDR &header)
+{
+    // The classic look fills a type button's well in the system's window
+    // colour, which a dark or high-contrast scheme makes black; the window
+    // draws these buttons in its own colours then. A theme keeps its own well.
+    if (header.code != NM_CUSTOMDRAW || typeIndexOf(static_cast<int>(header.idFrom)) < 0)
+        return 0;
+    const auto &draw = reinterpret_cast<const NMCUSTOMDRAW &>(header);
+    if (draw.dwDrawStage != CDDS_PREPAINT || GetWindowTheme(header.hwndFrom))
+        return CDRF_DODEFAULT;
+    drawTypeButton(draw);
+    return CDRF_SKIPDEFAULT;
+}
+
+void QuizWindow::drawTypeButton(const NMCUSTOMDRAW &draw) const
+{
+    const HDC dc = draw.hdc;
+    const HWND button = draw.hdr.hwndFrom;
+    FillRect(dc, &draw.rc, static_cast<HBRUSH>(brushes[OptionFill].get()));
+
+    // The circle: two rings, shaded as if lit from the upper left, around
+    // the well, and the mark in the well when the button is on.
+    const int size = MulDiv(13, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+    const int ring = std::max(1, MulDiv(1, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI));
+    const int top = (draw.rc.top + draw.rc.bottom - size) / 2;
+    RECT circle {draw.rc.left, top, draw.rc.left + size, top + size};
+    const int saved = SaveDC(dc);
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    SelectObject(dc, GetStockObject(DC_BRUSH));
+    const auto disc = [dc](const RECT &box, design::Rgb colour) {
+        SetDCBrushColor(dc, colorRef(colour));
+        Ellipse(dc, box.left, box.top, box.right + 1, box.bottom + 1);
+    };
+    const auto shadedRing = [&](const RECT &box, design::Rgb upperLeft, design::Rgb lowerRight) {
+        disc(box, lowerRight);
+        // The half above the line from the lower left to the upper right.
+        SetDCBrushColor(dc, colorRef(upperLeft));
+        Chord(dc, box.left, box.top, box.right + 1, box.bottom + 1, box.right + 1, box.top, box.left, box.bottom + 1);
+    };
+    shadedRing(circle, design::EdgeShadow, design::EdgeHighlight);
+    InflateRect(&circle, -ring, -ring);
+    shadedRing(circle, design::EdgeDarkShadow, design::EdgeLight);
+    InflateRect(&circle, -ring, -ring);
+    disc(circle, (draw.uItemState & CDIS_SELECTED) ? design::EdgeLight : design::IndicatorWellColour);
+    if (SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+        InflateRect(&circle, -ring - ring / 2 - 1, -ring - ring / 2 - 1);
+        disc(circle, design::CaptionColour);
+    }
+    RestoreDC(dc, saved);
+
+    RECT text = draw.rc;
+    text.left += size + MulDiv(4, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+    const std::wstring caption = windowText(button);
+    const HGDIOBJ oldFont = SelectObject(dc, font.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colorRef(design::CaptionColour));
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if ((draw.uItemState & CDIS_FOCUS) && !(SendMessageW(button, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+        RECT mark = text;
+        DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &mark,
+                  DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+        OffsetRect(&mark, 0, (text.bottom - mark.bottom + text.top - mark.top) / 2);
+        InflateRect(&mark, 1, 1);
+        DrawFocusRect(dc, &mark);
+    }
+    SelectObject(dc, oldFont);
+}
+
 void QuizWindow::onDrawItem(const DRAWITEMSTRUCT &item)
 {
     if (item.CtlID != IdCommand1)
@@ -394,7 +526,24 @@ void QuizWindow::onDpiChanged(UINT newDpi, const RECT &suggested)
     layOut();
     const SIZE size = windowSize(dpi);
     SetWindowPos(window, nullptr, suggested.left, suggested.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea();
     InvalidateRect(window, nullptr, TRUE);
+}
+
+void QuizWindow::fitClientArea()
+{
+    // By the frame the window has, which may be drawn at another resolution
+    // than its inside.
+    RECT outside;
+    RECT inside;
+    GetWindowRect(window, &outside);
+    GetClientRect(window, &inside);
+    const RECT wanted = pixels(design::ClientArea, dpi);
+    if (inside.right == wanted.right && inside.bottom == wanted.bottom)
+        return;
+    SetWindowPos(window, nullptr, 0, 0, outside.right - outside.left - inside.right + wanted.right,
+                 outside.bottom - outside.top - inside.bottom + wanted.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void QuizWindow::onGetDpiScaledSize(UINT newDpi, SIZE &size) const
@@ -425,12 +574,18 @@ LRESULT CALLBACK QuizWindow::messageBoxProc(HWND control, UINT message, WPARAM w
                                             DWORD_PTR)
 {
     if (message == WM_GETDLGCODE) {
-        LRESULT code = DefSubclassProc(control, message, wParam, lParam);
+        // Coming in by Tab selects nothing and leaves the newest verdict,
+        // in the first line, in sight.
+        LRESULT code = DefSubclassProc(control, message, wParam, lParam) & ~DLGC_HASSETSEL;
         const auto *key = reinterpret_cast<const MSG *>(lParam);
         if (key && key->message == WM_KEYDOWN && key->wParam == VK_TAB)
             code &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
         return code;
     }
+    // A multi-line box that the dialog manager gives every key to closes its
+    // parent on Esc, as if that were a dialog; here it would end the game.
+    if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE)
+        return 0;
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(control, messageBoxProc, 0);
     return DefSubclassProc(control, message, wParam, lParam);

@@ -4,6 +4,7 @@
 #include "game.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <array>
 #include <string>
@@ -35,6 +36,8 @@ public:
     static bool registerClass(HINSTANCE instance);
     // Creates the window with its controls and loads the quiz; shows nothing.
     bool create(HINSTANCE instance);
+    // Shows the window as the program was started to show it, but never maximised.
+    void show(int showCommand);
     HWND handle() const { return window; }
     HWND control(ControlId id) const { return GetDlgItem(window, id); }
     const quiz::QuizGame &quiz() const { return game; }
@@ -67,6 +70,7 @@ private:
     void onNcDestroy();
     void onActivate(WPARAM state);
     void onCommand(int id, int code);
+    LRESULT onNotify(const NMHDR &header);
     LRESULT onCtlColor(HDC dc, HWND control);
     void onDrawItem(const DRAWITEMSTRUCT &item);
     void onEraseBackground(HDC dc);
@@ -74,6 +78,8 @@ private:
     void onGetDpiScaledSize(UINT newDpi, SIZE &size) const;
 
     void layOut();
+    void fitClientArea();
+    void drawTypeButton(const NMCUSTOMDRAW &draw) const;
 
     // Each GDI object the window makes, freed when it goes.
     class GdiObject

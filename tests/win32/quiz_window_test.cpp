@@ -6,7 +6,10 @@
 #include "text.h"
 
 #include <gtest/gtest.h>
+#include <uxtheme.h>
 
+#include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -68,10 +71,10 @@ protected:
         return quit;
     }
 
-    void send(std::vector<INPUT> inputs)
+    int send(std::vector<INPUT> inputs)
     {
-        ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
-        pump();
+        EXPECT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+        return pump();
     }
 
     // A click of the left button a few pixels into a control.
@@ -88,23 +91,24 @@ protected:
         send({down, up});
     }
 
-    void press(WORD key, bool shift = false)
+    // A key, held with a modifier if one is given; tells the exit code as pump does.
+    int press(WORD key, WORD modifier = 0, DWORD flags = 0)
     {
         std::vector<INPUT> keys;
-        const auto add = [&](WORD vk, bool release) {
+        const auto add = [&](WORD vk, DWORD how) {
             INPUT k {};
             k.type = INPUT_KEYBOARD;
             k.ki.wVk = vk;
-            k.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+            k.ki.dwFlags = how;
             keys.push_back(k);
         };
-        if (shift)
-            add(VK_SHIFT, false);
-        add(key, false);
-        add(key, true);
-        if (shift)
-            add(VK_SHIFT, true);
-        send(keys);
+        if (modifier)
+            add(modifier, 0);
+        add(key, flags);
+        add(key, flags | KEYEVENTF_KEYUP);
+        if (modifier)
+            add(modifier, KEYEVENTF_KEYUP);
+        return send(keys);
     }
 
     std::string message() const { return form.messageText(); }
@@ -125,6 +129,24 @@ protected:
         const COLORREF colour = GetPixel(dc, x, y);
         ReleaseDC(form.handle(), dc);
         return colour;
+    }
+
+    // Each control's place in the client area, and that area, at the window's resolution.
+    void expectLaidOutAt(UINT dpi) const
+    {
+        RECT client;
+        GetClientRect(form.handle(), &client);
+        EXPECT_EQ(client.right, pixelsAt(design::ClientArea.width, dpi)) << "at " << dpi << " dpi";
+        EXPECT_EQ(client.bottom, pixelsAt(design::ClientArea.height, dpi)) << "at " << dpi << " dpi";
+        for (ControlId id : {IdLabel1Title, IdLabel1RiverHeading, IdFrame1, IdOption1Last, IdList1, IdCommand1,
+                             IdText1}) {
+            const RECT r = placeOf(id);
+            EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom)
+                << "control " << id << " at " << dpi << " dpi";
+        }
+        const RECT list = placeOf(IdList1);
+        EXPECT_EQ(list.left, pixelsAt(design::RiverListPlace.left, dpi));
+        EXPECT_EQ(list.bottom - list.top, pixelsAt(design::RiverListPlace.height, dpi));
     }
 
     QuizWindow form;
@@ -253,7 +275,7 @@ TEST_F(QuizWindowTest, TabAndShiftTabFollowTheDesignedOrder)
         EXPECT_EQ(GetDlgCtrlID(GetFocus()), order[i % order.size()]) << "after Tab number " << i;
     }
     for (std::size_t i = order.size(); i > 0; --i) {
-        press(VK_TAB, true);
+        press(VK_TAB, VK_SHIFT);
         EXPECT_EQ(GetDlgCtrlID(GetFocus()), order[i - 1]) << "after Shift+Tab number " << order.size() + 1 - i;
     }
 }
@@ -266,16 +288,159 @@ TEST_F(QuizWindowTest, AtAnotherResolutionLayoutAndFontScaleAlike)
     SendMessageW(form.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     pump();
     // The frame around the client area is Wine's, which stays at 96 dpi
-    // here; the controls and the font are the window's own.
-    const RECT list = placeOf(IdList1);
-    EXPECT_EQ(list.left, pixelsAt(design::RiverListPlace.left, dpi));
-    EXPECT_EQ(list.bottom - list.top, pixelsAt(design::RiverListPlace.height, dpi));
+    // here; the client area, the controls and the font are the window's own.
+    expectLaidOutAt(dpi);
     LOGFONTW font {};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.control(IdText1), WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -MulDiv(design::TextFont.points, dpi, 72));
     EXPECT_EQ(narrow(font.lfFaceName), design::TextFont.family);
     EXPECT_EQ(font.lfCharSet, design::TextFont.characterSet);
     EXPECT_EQ(font.lfWeight, design::TextFont.weight);
+}
+
+// Run in a prefix of its own at 120 and 192 dpi too (RMQ_EXPECTED_DPI).
+TEST_F(QuizWindowTest, OpensAtItsScreensResolutionWithEveryControlInside)
+{
+    const HDC screen = GetDC(nullptr);
+    const UINT dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+    if (const char *expected = std::getenv("RMQ_EXPECTED_DPI")) {
+        ASSERT_EQ(dpi, static_cast<UINT>(std::atoi(expected)));
+    }
+    expectLaidOutAt(dpi);
+}
+
+// The message box asks for every key; on Esc it would close a dialog.
+TEST_F(QuizWindowTest, EscEndsNothingAltF4EndsTheProgramWithStatusZero)
+{
+    for (ControlId id : {IdText1, IdList1, IdCommand1}) {
+        SetFocus(form.control(id));
+        EXPECT_EQ(press(VK_ESCAPE), -1) << "Esc on control " << id;
+        ASSERT_NE(form.handle(), nullptr) << "Esc on control " << id;
+    }
+    EXPECT_EQ(message(), design::Assignment);
+    EXPECT_EQ(press(VK_F4, VK_MENU), 0);
+    EXPECT_EQ(form.handle(), nullptr);
+}
+
+TEST_F(QuizWindowTest, EnterPressesAFocusedClearButtonAndNothingElse)
+{
+    struct Case
+    {
+        const char *what;
+        ControlId focus;
+        DWORD flags;
+        bool presses;
+    };
+    const Case cases[] = {
+        {"Enter on the message box", IdText1, 0, false},
+        {"Enter on the river list", IdList1, 0, false},
+        {"Enter on Изчисти", IdCommand1, 0, true},
+        {"the keypad's Enter on Изчисти", IdCommand1, KEYEVENTF_EXTENDEDKEY, true},
+    };
+    for (const Case &c : cases) {
+        click(ControlId(IdOption1First + Estuary));
+        click(IdList1, 20, 6);
+        SetFocus(form.control(c.focus));
+        press(VK_RETURN, 0, c.flags);
+        EXPECT_EQ(message() == "Нов избор", c.presses) << c.what << ": " << firstLine();
+    }
+}
+
+// The newest verdict stands in the first line.
+TEST_F(QuizWindowTest, TabIntoTheMessageBoxSelectsNothingAndKeepsItsTopInSight)
+{
+    const HWND box = form.control(IdText1);
+    const auto expectTopInSightAndNothingSelected = [&](const char *how) {
+        ASSERT_EQ(GetFocus(), box) << how;
+        DWORD start = 1;
+        DWORD end = 0;
+        SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, end) << how;
+        EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << how;
+    };
+    for (int stop = 0; stop < 4; ++stop)
+        press(VK_TAB);
+    expectTopInSightAndNothingSelected("Tab");
+    press(VK_TAB);
+    press(VK_TAB, VK_SHIFT);
+    expectTopInSightAndNothingSelected("Shift+Tab");
+}
+
+TEST_F(QuizWindowTest, AMaximisedStartOpensAtTheFixedSize)
+{
+    RECT before;
+    GetWindowRect(form.handle(), &before);
+    form.show(SW_SHOWMAXIMIZED);
+    pump();
+    EXPECT_FALSE(IsZoomed(form.handle()));
+    RECT after;
+    GetWindowRect(form.handle(), &after);
+    EXPECT_EQ(after.right - after.left, before.right - before.left);
+    EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+}
+
+// The heading's lower edge lies one pixel over the list's upper one.
+TEST_F(QuizWindowTest, TheRiverListsBorderIsWholeUnderItsHeading)
+{
+    const RECT list = placeOf(IdList1);
+    ASSERT_LT(list.top, placeOf(IdLabel1RiverHeading).bottom);
+    const COLORREF border = pixel(list.left + 2, list.top);
+    EXPECT_NE(border, colorRef(design::LabelColour));
+    for (int x = list.left + 2; x < list.right - 2; x += 7)
+        EXPECT_EQ(pixel(x, list.top), border) << "at " << x;
+}
+
+// The system's colours of a dark scheme, for as long as a test needs them.
+class DarkScheme
+{
+public:
+    DarkScheme()
+    {
+        for (std::size_t i = 0; i < std::size(elements); ++i)
+            saved[i] = GetSysColor(elements[i]);
+        const COLORREF dark[] = {RGB(16, 16, 16), RGB(48, 48, 48), RGB(64, 64, 64), RGB(80, 80, 80),
+                                 RGB(32, 32, 32), RGB(240, 240, 240)};
+        SetSysColors(static_cast<int>(std::size(elements)), elements, dark);
+    }
+    ~DarkScheme() { SetSysColors(static_cast<int>(std::size(elements)), elements, saved); }
+    DarkScheme(const DarkScheme &) = delete;
+    DarkScheme &operator=(const DarkScheme &) = delete;
+
+private:
+    const int elements[6] = {COLOR_WINDOW, COLOR_BTNFACE, COLOR_BTNHIGHLIGHT, COLOR_3DLIGHT, COLOR_BTNSHADOW,
+                             COLOR_WINDOWTEXT};
+    COLORREF saved[6] {};
+};
+
+// High contrast turns the theme off, and the controls take the classic look.
+TEST_F(QuizWindowTest, TypeButtonsKeepWhiteWellsInADarkScheme)
+{
+    const DarkScheme dark;
+    for (int i = 0; i <= QuizCatalogue::LastTypeIndex; ++i)
+        SetWindowTheme(form.control(ControlId(IdOption1First + i)), L" ", L" ");
+    click(ControlId(IdOption1First + Estuary));
+    RedrawWindow(form.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    pump();
+    for (int i = 0; i <= QuizCatalogue::LastTypeIndex; ++i) {
+        // The circle stands at the button's left, in a square of two thirds
+        // of the button's height, with the caption to its right.
+        const RECT button = placeOf(ControlId(IdOption1First + i));
+        const int side = (button.bottom - button.top) * 2 / 3;
+        const int top = (button.top + button.bottom - side) / 2;
+        int well = 0;
+        int mark = 0;
+        for (int y = top; y < top + side; ++y) {
+            for (int x = button.left; x < button.left + side; ++x) {
+                const COLORREF colour = pixel(x, y);
+                well += colour == colorRef(design::IndicatorWellColour);
+                mark += colour == colorRef(design::CaptionColour);
+                EXPECT_NE(colour, GetSysColor(COLOR_WINDOW)) << "button " << i << " at " << x << "," << y;
+            }
+        }
+        EXPECT_GE(well, 15) << "button " << i;
+        EXPECT_EQ(mark > 0, i == Estuary) << "button " << i;
+    }
 }
 
 TEST_F(QuizWindowTest, TheCloseBoxEndsTheLoopWithStatusZero)

@@ -6,6 +6,10 @@
 #   wine.sh run STATE PROGRAM [ARGUMENTS...]     runs a Windows program
 #   wine.sh with STATE COMMAND [ARGUMENTS...]    runs a command in the same
 #                                                set-up, with WINE set
+#   wine.sh at-dpi STATE DPI PROGRAM [ARGUMENTS...]
+#                                                runs a Windows program in a
+#                                                prefix of its own, on a screen
+#                                                of DPI dots per inch
 #   wine.sh stop STATE
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/../own_display.sh"
@@ -51,6 +55,25 @@ with)
     export DISPLAY=:$(tr -d '\n' <"$state/display") WINE=$wine
     exec "$@"
     ;;
+at-dpi)
+    dpi=$1
+    shift
+    export DISPLAY=:$(tr -d '\n' <"$state/display")
+    # A copy of the first prefix, made once: the resolution is the user's
+    # setting, which Wine reads when its server starts.
+    if [ ! -e "$state/dpi-prefix/.ready" ]; then
+        wineserver -w
+        rm -rf "$state/dpi-prefix"
+        cp -a "$WINEPREFIX" "$state/dpi-prefix"
+    fi
+    export WINEPREFIX=$state/dpi-prefix
+    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true
+    status=0
+    "$wine" "$@" || status=$?
+    wineserver -k 2>/dev/null || true
+    exit "$status"
+    ;;
 stop)
     wineserver -k 2>/dev/null || true
     if [ -s "$state/xvfb.pid" ]; then
@@ -59,7 +82,7 @@ stop)
     fi
     ;;
 *)
-    echo "usage: wine.sh start|run|stop STATE [PROGRAM ARGUMENTS...]" >&2
+    echo "usage: wine.sh start|run|with|at-dpi|stop STATE [DPI] [PROGRAM ARGUMENTS...]" >&2
     exit 2
     ;;
 esac
