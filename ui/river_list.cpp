@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+
 namespace {
 
 // The keys that answer the framed row while nothing is selected.
@@ -25,11 +26,6 @@ bool answersFramedRow(const QKeyEvent *event)
     }
 }
 
-bool isLeftButtonOnly(Qt::MouseButtons buttons)
-{
-    return (buttons & Qt::LeftButton) || buttons == Qt::NoButton;
-}
-
 } // namespace
 
 RiverList::RiverList(QWidget *parent)
@@ -41,15 +37,20 @@ RiverList::RiverList(QWidget *parent)
 
 void RiverList::keyboardSearch(const QString &search)
 {
-    // Qt's own search goes on from the current row and gathers the letters
-    // typed in quick succession; here each letter answers the first name
-    // that starts with it, wherever the frame stands.
-    if (search.isEmpty() || !model())
+    // Qt's own search gathers the letters typed in quick succession and goes
+    // on from the framed row only with a second letter; here each letter goes
+    // on to the next name below the frame that starts with it.
+    const int rows = model() ? model()->rowCount(rootIndex()) : 0;
+    if (search.isEmpty() || rows == 0)
         return;
-    const QModelIndexList found = model()->match(model()->index(0, modelColumn(), rootIndex()), Qt::DisplayRole, search,
-                                                 1, Qt::MatchStartsWith);
-    if (!found.isEmpty())
-        selectRow(found.first());
+    const int framed = currentIndex().isValid() ? currentIndex().row() : -1;
+    for (int step = 1; step <= rows; ++step) {
+        const QModelIndex row = model()->index((framed + step) % rows, modelColumn(), rootIndex());
+        if (row.data(Qt::DisplayRole).toString().startsWith(search, Qt::CaseInsensitive)) {
+            selectRow(row);
+            return;
+        }
+    }
 }
 
 void RiverList::keyPressEvent(QKeyEvent *event)
@@ -79,51 +80,84 @@ void RiverList::focusInEvent(QFocusEvent *event)
 
 void RiverList::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
-        event->accept();
+    event->accept();
+    if (event->button() != Qt::LeftButton)
         return;
-    }
     setFocus(Qt::MouseFocusReason);
-    QListView::mousePressEvent(event);
+    held = indexAt(event->position().toPoint()).isValid();
+    if (held)
+        frameRowUnder(event->position().toPoint());
 }
 
 void RiverList::mouseMoveEvent(QMouseEvent *event)
 {
-    if (isLeftButtonOnly(event->buttons()))
-        QListView::mouseMoveEvent(event);
-    else
-        event->accept();
+    event->accept();
+    if (held && (event->buttons() & Qt::LeftButton))
+        frameRowUnder(event->position().toPoint());
 }
 
 void RiverList::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        QListView::mouseReleaseEvent(event);
-    else
-        event->accept();
+    event->accept();
+    if (event->button() != Qt::LeftButton || !held)
+        return;
+    held = false;
+    if (currentIndex().isValid())
+        selectRow(currentIndex());
 }
 
 void RiverList::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        QListView::mouseDoubleClickEvent(event);
-    else
-        event->accept();
+    // The second press of a double click is a press like the first.
+    mousePressEvent(event);
 }
 
 void RiverList::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
+    // The frame keeps its place when its row goes, on the name that moves up
+    // into it, or on the row above when the last rows go. Moved off the rows
+    // before they go, it is left alone by the view, which would select the
+    // next row, and by the selection model, which would frame the row above.
+    const int framed = currentIndex().row();
+    const int rows = model()->rowCount(parent);
+    if (parent == rootIndex() && framed >= start && framed <= end) {
+        if (end + 1 < rows)
+            frameRow(model()->index(end + 1, modelColumn(), rootIndex()));
+        else if (start > 0)
+            frameRow(model()->index(start - 1, modelColumn(), rootIndex()));
+    }
     QListView::rowsAboutToBeRemoved(parent, start, end);
     // The rows go at once but the scroll bar follows only when the list is
     // laid out again, after it has filled anew: start at the top now.
-    if (parent == rootIndex() && start == 0 && end == model()->rowCount(parent) - 1)
+    if (parent == rootIndex() && start == 0 && end == rows - 1)
         scrollToTop();
+}
+
+void RiverList::rowsInserted(const QModelIndex &parent, int start, int end)
+{
+    QListView::rowsInserted(parent, start, end);
+    if (parent == rootIndex() && !currentIndex().isValid())
+        frameRow(model()->index(0, modelColumn(), rootIndex()));
 }
 
 void RiverList::selectRow(const QModelIndex &index)
 {
     scrollTo(index);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+void RiverList::frameRow(const QModelIndex &index)
+{
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+}
+
+void RiverList::frameRowUnder(const QPoint &pos)
+{
+    // Only the height counts, so that the pointer beside the list still
+    // frames the row it is level with.
+    const QModelIndex row = indexAt(QPoint(viewport()->width() / 2, pos.y()));
+    if (row.isValid() && row != currentIndex())
+        frameRow(row);
 }
 
 void RiverList::nameFramedRow()
