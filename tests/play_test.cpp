@@ -48,20 +48,9 @@ std::vector<PlayCase> playCases()
     return cases;
 }
 
-// "A letter answers the next name" gives ALetterAnswersTheNextName.
 std::string testName(const ::testing::TestParamInfo<PlayCase> &info)
 {
-    std::string name;
-    bool upper = true;
-    for (const QChar c : QString::fromStdString(info.param.play.title)) {
-        if (c.isLetterOrNumber() && c.unicode() < 128) {
-            name += upper ? c.toUpper().toLatin1() : c.toLatin1();
-            upper = false;
-        } else if (c == u' ') {
-            upper = true;
-        }
-    }
-    return name + (info.param.inTitleBarWindow ? "_InTitleBarWindow" : "");
+    return play::testName(info.param.play.title) + (info.param.inTitleBarWindow ? "_InTitleBarWindow" : "");
 }
 
 const std::map<std::string, std::pair<Qt::Key, Qt::KeyboardModifiers>> NamedKeys = {

@@ -249,6 +249,20 @@ std::vector<Difference> differences(const Shown &expected, const Shown &shown)
     return found;
 }
 
+std::string testName(const std::string &title)
+{
+    std::string name;
+    bool wordStart = true;
+    for (const char c : title) {
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (letter)
+            name += wordStart && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        if (letter || c == ' ')
+            wordStart = c == ' ';
+    }
+    return name;
+}
+
 std::string_view builtInTable()
 {
     return TableText;

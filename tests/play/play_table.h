@@ -77,6 +77,9 @@ Shown atStart(const std::string &assignment);
 // Reads the table; throws TableError naming the line where it is wrong.
 std::vector<Play> readTable(std::string_view table, const std::string &assignment);
 
+// A play's title as a test's name: "A letter answers" gives ALetterAnswers.
+std::string testName(const std::string &title);
+
 // The table built into the test programs.
 std::string_view builtInTable();
 
