@@ -6,246 +6,173 @@
 
 namespace play {
 
+namespace {
+
 const std::vector<std::string> AllRivers = {
     "Амур",    "Атанасовско езеро", "Бургаско езеро", "Варненско езеро", "Волга", "Ганг",   "Гарона",
     "Делауеър", "Дунав",            "Елба",           "Енисей",          "Инд",   "Колорадо", "Нигер",
     "Нил",     "Парана",            "Рейн",           "Сейнт Лорънс",    "Темза",
 };
 
-namespace {
-
 std::string_view trimmed(std::string_view text)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    const std::size_t first = text.find_first_not_of(" \t\r");
+    return first == std::string_view::npos ? std::string_view() : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
-std::vector<std::string> split(std::string_view text, std::string_view separator)
+std::vector<std::string> split(std::string_view text, char separator)
 {
     std::vector<std::string> parts;
-    for (;;) {
-        const std::size_t at = text.find(separator);
+    for (std::size_t at; (at = text.find(separator)) != std::string_view::npos; text.remove_prefix(at + 1))
         parts.emplace_back(trimmed(text.substr(0, at)));
-        if (at == std::string_view::npos)
-            return parts;
-        text.remove_prefix(at + separator.size());
-    }
+    parts.emplace_back(trimmed(text));
+    return parts;
 }
 
-bool startsWith(std::string_view text, std::string_view start, std::string_view *rest = nullptr)
+// Takes `start` off the front of `text`, if it is there.
+bool take(std::string_view &text, std::string_view start)
 {
-    if (text.substr(0, start.size()) != start)
+    if (!text.starts_with(start))
         return false;
-    if (rest)
-        *rest = trimmed(text.substr(start.size()));
+    text = trimmed(text.substr(start.size()));
     return true;
 }
 
-class Reader
+void need(bool ok, int line, const std::string &what)
 {
-public:
-    Reader(int line, const std::string &assignment)
-        : line(line)
-        , assignment(assignment)
-    {
-    }
-
-    Action action(std::string_view text) const
-    {
-        Action a;
-        std::string_view rest;
-        if (startsWith(text, "click ", &rest)) {
-            a.kind = Action::Click;
-            std::string_view name;
-            if (rest == "clear" || rest == "message") {
-                a.control = rest;
-            } else if (startsWith(rest, "type ", &name) || startsWith(rest, "river ", &name)) {
-                a.control = rest.substr(0, rest.find(' '));
-                a.name = name;
-                if (a.control == "river")
-                    knownRiver(a.name);
-            } else {
-                fail("no such control to click: " + std::string(rest));
-            }
-            return a;
-        }
-        if (startsWith(text, "slide river ", &rest)) {
-            a.kind = Action::Slide;
-            a.control = "river";
-            if (rest.ends_with(" then out")) {
-                a.out = true;
-                rest = trimmed(rest.substr(0, rest.size() - std::string_view(" then out").size()));
-            }
-            const std::size_t to = rest.find(" to river ");
-            if (to == std::string_view::npos)
-                fail("a slide goes \"to river NAME\"");
-            a.name = trimmed(rest.substr(0, to));
-            a.to = trimmed(rest.substr(to + std::string_view(" to river ").size()));
-            knownRiver(a.name);
-            knownRiver(a.to);
-            return a;
-        }
-        if (startsWith(text, "key ", &rest) && !rest.empty()) {
-            a.kind = Action::Key;
-            a.key = rest;
-            return a;
-        }
-        fail("no such action: " + std::string(text));
-        return a;
-    }
-
-    // Applies "FIELD: VALUE | ..." to the state shown before.
-    void changes(std::string_view text, Shown &shown) const
-    {
-        if (trimmed(text).empty())
-            return;
-        for (const std::string &part : split(text, "|")) {
-            const std::size_t colon = part.find(':');
-            if (colon == std::string::npos)
-                fail("a change is \"FIELD: VALUE\": " + part);
-            const std::string field(trimmed(std::string_view(part).substr(0, colon)));
-            const std::string_view value = trimmed(std::string_view(part).substr(colon + 1));
-            if (field == "message")
-                message(value, shown.message);
-            else if (field == "rivers")
-                rivers(value, shown.rivers);
-            else if (field == "selected")
-                shown.selected = noneOr(value);
-            else if (field == "framed")
-                shown.framed = noneOr(value);
-            else if (field == "on")
-                shown.on = noneOr(value);
-            else if (field == "focus")
-                shown.focus = value == "none" ? std::string() : std::string(value);
-            else
-                fail("no such field: " + field);
-        }
-        for (const std::string *row : {&shown.selected, &shown.framed}) {
-            if (!row->empty() && std::find(shown.rivers.begin(), shown.rivers.end(), *row) == shown.rivers.end())
-                fail(*row + " is not in the list");
-        }
-    }
-
-    [[noreturn]] void fail(const std::string &what) const
-    {
+    if (!ok)
         throw TableError("line " + std::to_string(line) + ": " + what);
+}
+
+bool isIn(const std::vector<std::string> &names, const std::string &name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+Action readAction(std::string_view text, int line)
+{
+    Action a;
+    if (take(text, "key ")) {
+        a.kind = Action::Key;
+        a.keys = split(text, ' ');
+    } else if (take(text, "slide river ")) {
+        a.kind = Action::Slide;
+        a.out = text.ends_with(" then out");
+        text = trimmed(text.substr(0, text.size() - (a.out ? 9 : 0)));
+        const std::size_t to = text.find(" to river ");
+        need(to != std::string_view::npos, line, "a slide goes \"to river NAME\"");
+        a.name = trimmed(text.substr(0, to));
+        a.to = trimmed(text.substr(to + 10));
+        need(isIn(AllRivers, a.name) && isIn(AllRivers, a.to), line, "no such river");
+    } else {
+        need(take(text, "click "), line, "no such action");
+        const std::size_t blank = text.find(' ');
+        a.control = text.substr(0, blank);
+        a.name = blank == std::string_view::npos ? std::string() : std::string(trimmed(text.substr(blank)));
+        need(a.control == "clear" || a.control == "message" || a.control == "type"
+                 || (a.control == "river" && isIn(AllRivers, a.name)),
+             line, "no such control to click");
     }
+    return a;
+}
 
-private:
-    void knownRiver(const std::string &name) const
-    {
-        if (std::find(AllRivers.begin(), AllRivers.end(), name) == AllRivers.end())
-            fail("no such river: " + name);
-    }
-
-    static std::string noneOr(std::string_view value) { return value == "none" ? std::string() : std::string(value); }
-
-    void message(std::string_view value, std::string &text) const
-    {
-        std::string_view line;
+void readChange(const std::string &change, Shown &shown, const std::string &assignment, int line)
+{
+    const std::size_t colon = change.find(':');
+    need(colon != std::string::npos, line, "a change is \"FIELD: VALUE\"");
+    const std::string_view field = trimmed(std::string_view(change).substr(0, colon));
+    std::string_view value = trimmed(std::string_view(change).substr(colon + 1));
+    const std::string text = value == "none" ? std::string() : std::string(value);
+    if (field == "message") {
         if (value == "assignment")
-            text = assignment;
+            shown.message = assignment;
         else if (value == "empty")
-            text.clear();
-        else if (startsWith(value, "+ ", &line))
-            text = std::string(line) + "\r\n" + text;
-        else if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-            text = value.substr(1, value.size() - 2);
+            shown.message.clear();
+        else if (take(value, "+ "))
+            shown.message = std::string(value) + "\r\n" + shown.message;
+        else if (value.size() >= 2 && value.starts_with('"') && value.ends_with('"'))
+            shown.message = value.substr(1, value.size() - 2);
         else
-            fail("no such message: " + std::string(value));
-    }
-
-    void rivers(std::string_view value, std::vector<std::string> &list) const
-    {
-        std::string_view gone;
-        if (value == "all") {
-            list = AllRivers;
-        } else if (value == "none") {
-            list.clear();
-        } else if (startsWith(value, "- ", &gone)) {
-            for (const std::string &name : split(gone, ",")) {
-                const auto at = std::find(list.begin(), list.end(), name);
-                if (at == list.end())
-                    fail(name + " is not in the list to go");
-                list.erase(at);
+            need(false, line, "no such message");
+    } else if (field == "rivers") {
+        if (value == "all")
+            shown.rivers = AllRivers;
+        else if (value == "none")
+            shown.rivers.clear();
+        else {
+            need(take(value, "- "), line, "no such list of rivers");
+            for (const std::string &gone : split(value, ',')) {
+                need(isIn(shown.rivers, gone), line, gone + " is not in the list");
+                shown.rivers.erase(std::find(shown.rivers.begin(), shown.rivers.end(), gone));
             }
-        } else {
-            fail("no such river list: " + std::string(value));
         }
+    } else if (field == "selected" || field == "framed") {
+        need(text.empty() || isIn(shown.rivers, text), line, text + " is not in the list");
+        (field == "selected" ? shown.selected : shown.framed) = text;
+    } else if (field == "on") {
+        shown.on = text;
+    } else if (field == "focus") {
+        shown.focus = text;
+    } else {
+        need(false, line, "no such field");
     }
-
-    int line;
-    const std::string &assignment;
-};
+}
 
 } // namespace
-
-Shown atStart(const std::string &assignment)
-{
-    return {assignment, AllRivers, {}, AllRivers.front(), {}, "message"};
-}
 
 std::vector<Play> readTable(std::string_view table, const std::string &assignment)
 {
     std::vector<Play> plays;
     Shown shown;
-    int number = 0;
-    while (!table.empty()) {
-        const std::size_t end = table.find('\n');
-        const std::string_view line = trimmed(table.substr(0, end));
-        table.remove_prefix(end == std::string_view::npos ? table.size() : end + 1);
-        ++number;
-        const Reader reader(number, assignment);
-        std::string_view title;
-        if (line.empty() || line.front() == '#')
+    for (int line = 1; !table.empty(); ++line) {
+        const std::size_t end = std::min(table.find('\n'), table.size());
+        std::string_view text = trimmed(table.substr(0, end));
+        table.remove_prefix(std::min(end + 1, table.size()));
+        if (text.empty() || text.starts_with('#'))
             continue;
-        if (startsWith(line, "play:", &title)) {
-            plays.push_back({std::string(title), number, {}});
-            shown = atStart(assignment);
+        if (take(text, "play:")) {
+            plays.push_back({std::string(text), {}});
+            shown = {assignment, AllRivers, {}, AllRivers.front(), {}, "message"};
             continue;
         }
-        if (plays.empty())
-            reader.fail("a step before the first play");
-        const std::size_t arrow = line.find("=>");
-        if (arrow == std::string_view::npos)
-            reader.fail("a step is \"ACTION => CHANGES\"");
-        Step step;
-        step.line = number;
-        step.text = trimmed(line.substr(0, arrow));
-        step.action = reader.action(step.text);
-        reader.changes(line.substr(arrow + 2), shown);
+        const std::size_t arrow = text.find("=>");
+        need(!plays.empty() && arrow != std::string_view::npos, line, "a step is \"ACTION => CHANGES\" in a play");
+        Step step {line, std::string(trimmed(text.substr(0, arrow))), readAction(trimmed(text.substr(0, arrow)), line), {}};
+        if (const std::string_view changes = trimmed(text.substr(arrow + 2)); !changes.empty()) {
+            for (const std::string &change : split(changes, '|'))
+                readChange(change, shown, assignment, line);
+        }
         step.after = shown;
         plays.back().steps.push_back(std::move(step));
     }
     return plays;
 }
 
-std::vector<Difference> differences(const Shown &expected, const Shown &shown)
+std::string_view builtInTable()
 {
-    const auto none = [](const std::string &value) { return value.empty() ? std::string("none") : value; };
-    const auto joined = [](const std::vector<std::string> &names) {
-        std::string text;
+    return TableText;
+}
+
+std::vector<std::string> differences(const Shown &expected, const Shown &shown)
+{
+    const auto text = [](const std::string &value) { return value.empty() ? std::string("none") : value; };
+    const auto list = [&](const std::vector<std::string> &names) {
+        std::string joined;
         for (const std::string &name : names)
-            text += (text.empty() ? "" : ", ") + name;
-        return names.empty() ? std::string("none") : text;
+            joined += (joined.empty() ? "" : ", ") + name;
+        return text(joined);
     };
-    std::vector<Difference> found;
-    if (shown.message != expected.message)
-        found.push_back({"message", "\"" + expected.message + "\"", "\"" + shown.message + "\""});
-    if (shown.rivers != expected.rivers)
-        found.push_back({"rivers", joined(expected.rivers), joined(shown.rivers)});
-    if (shown.selected != expected.selected)
-        found.push_back({"selected", none(expected.selected), none(shown.selected)});
-    if (shown.framed != expected.framed)
-        found.push_back({"framed", none(expected.framed), none(shown.framed)});
-    if (shown.on != expected.on)
-        found.push_back({"on", none(expected.on), none(shown.on)});
-    if (shown.focus != expected.focus)
-        found.push_back({"focus", none(expected.focus), none(shown.focus)});
+    std::vector<std::string> found;
+    const auto compare = [&](const char *field, const std::string &wanted, const std::string &seen) {
+        if (wanted != seen)
+            found.push_back(std::string(field) + " is " + seen + ", expected " + wanted);
+    };
+    compare("message", '"' + expected.message + '"', '"' + shown.message + '"');
+    compare("rivers", list(expected.rivers), list(shown.rivers));
+    compare("selected", text(expected.selected), text(shown.selected));
+    compare("framed", text(expected.framed), text(shown.framed));
+    compare("on", text(expected.on), text(shown.on));
+    compare("focus", text(expected.focus), text(shown.focus));
     return found;
 }
 
@@ -254,18 +181,13 @@ std::string testName(const std::string &title)
     std::string name;
     bool wordStart = true;
     for (const char c : title) {
-        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-        if (letter)
-            name += wordStart && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-        if (letter || c == ' ')
+        const bool ascii = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        if (ascii)
+            name += wordStart && c >= 'a' ? static_cast<char>(c - 'a' + 'A') : c;
+        if (ascii || c == ' ')
             wordStart = c == ' ';
     }
     return name;
-}
-
-std::string_view builtInTable()
-{
-    return TableText;
 }
 
 } // namespace play

@@ -1,8 +1,8 @@
 #pragma once
 
 // The table of play (table.txt, whose header says how it reads), read into
-// plays of steps, each with the whole state the window must show after it.
-// Standard C++ only: every front end's player reads it the same way.
+// plays of steps, each with all that the window must show after it.
+// Standard C++ only: the players of every front end read it alike.
 
 #include <stdexcept>
 #include <string>
@@ -11,7 +11,7 @@
 
 namespace play {
 
-// What the window shows, field by field; an empty text stands for "none".
+// What the window shows; an empty text stands for "none".
 struct Shown
 {
     std::string message;
@@ -19,33 +19,18 @@ struct Shown
     std::string selected;
     std::string framed;
     std::string on;
-    std::string focus; // "message", "list", "clear", "type CAPTION" or "none"
+    std::string focus; // "message", "list", "clear" or "type CAPTION"
 };
-
-// One field that differs, named as the table names it.
-struct Difference
-{
-    std::string field;
-    std::string expected;
-    std::string shown;
-};
-
-std::vector<Difference> differences(const Shown &expected, const Shown &shown);
 
 struct Action
 {
     enum Kind { Click, Slide, Key };
     Kind kind = Click;
-    // Click: "type", "river", "clear" or "message", with the caption or name.
-    std::string control;
-    std::string name;
-    // Slide: from the river named above to this one, released there or, when
-    // out is set, to the list's right at that row's height.
-    std::string to;
-    bool out = false;
-    // Key: as the table writes it, "Tab", "Shift+Tab", "Down", ... or one
-    // character as typed.
-    std::string key;
+    std::string control; // a click's: "type", "river", "clear" or "message"
+    std::string name; // the type's caption or the river's name; a slide's first river
+    std::string to; // a slide's last river
+    bool out = false; // the slide ends beside the list
+    std::vector<std::string> keys; // as the table names them, one after the other
 };
 
 struct Step
@@ -59,7 +44,6 @@ struct Step
 struct Play
 {
     std::string title;
-    int line = 0;
     std::vector<Step> steps;
 };
 
@@ -68,19 +52,17 @@ struct TableError : std::runtime_error
     using std::runtime_error::runtime_error;
 };
 
-// The names of a full list, in the order the list shows them.
-extern const std::vector<std::string> AllRivers;
-
-// What a window just opened shows, its message box holding `assignment`.
-Shown atStart(const std::string &assignment);
-
-// Reads the table; throws TableError naming the line where it is wrong.
+// Reads the table, the message box holding `assignment` at the start.
+// Throws TableError, naming the line, at the first thing it cannot read.
 std::vector<Play> readTable(std::string_view table, const std::string &assignment);
-
-// A play's title as a test's name: "A letter answers" gives ALetterAnswers.
-std::string testName(const std::string &title);
 
 // The table built into the test programs.
 std::string_view builtInTable();
+
+// "field is SHOWN, expected EXPECTED" for each field that differs.
+std::vector<std::string> differences(const Shown &expected, const Shown &shown);
+
+// A play's title as a test's name: "A letter answers" gives ALetterAnswers.
+std::string testName(const std::string &title);
 
 } // namespace play
