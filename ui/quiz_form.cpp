@@ -174,7 +174,8 @@ void QuizForm::createControls()
     riverList->setAccessibleName(Label1[1]->text());
     Text1->setAccessibleName(fromUtf8(design::MessageBoxName));
 
-    // The group of type buttons is one stop: Qt's arrow keys move inside it.
+    // The type buttons are one stop, which TypeButton keeps on the one that
+    // is on, or the first; the arrow keys move inside the group.
     const auto focusChain = [this](design::FocusStop stop) -> QList<QWidget *> {
         switch (stop) {
         case design::FocusStop::MessageBox:

@@ -92,7 +92,9 @@ void RiverList::mousePressEvent(QMouseEvent *event)
 void RiverList::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
-    if (held && (event->buttons() & Qt::LeftButton))
+    if (event->buttons() == Qt::NoButton)
+        QListView::mouseMoveEvent(event);
+    else if (held && (event->buttons() & Qt::LeftButton))
         frameRowUnder(event->position().toPoint());
 }
 
