@@ -3,6 +3,9 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+#include <functional>
 
 
 namespace {
@@ -26,6 +29,29 @@ bool answersFramedRow(const QKeyEvent *event)
     }
 }
 
+// Shows the row under the held button as selected, though it is answered
+// only when the button is let go.
+class HeldRowDelegate : public QStyledItemDelegate
+{
+public:
+    HeldRowDelegate(std::function<bool(const QModelIndex &)> isHeld, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , isHeld(std::move(isHeld))
+    {
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem shown(option);
+        if (isHeld(index))
+            shown.state |= QStyle::State_Selected;
+        QStyledItemDelegate::paint(painter, shown, index);
+    }
+
+private:
+    std::function<bool(const QModelIndex &)> isHeld;
+};
+
 } // namespace
 
 RiverList::RiverList(QWidget *parent)
@@ -33,6 +59,8 @@ RiverList::RiverList(QWidget *parent)
 {
     // A click takes the focus only with the left button: see mousePressEvent.
     setFocusPolicy(Qt::TabFocus);
+    setItemDelegate(
+        new HeldRowDelegate([this](const QModelIndex &index) { return held && index == currentIndex(); }, this));
 }
 
 void RiverList::keyboardSearch(const QString &search)
@@ -104,6 +132,7 @@ void RiverList::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || !held)
         return;
     held = false;
+    viewport()->update();
     if (currentIndex().isValid())
         selectRow(currentIndex());
 }

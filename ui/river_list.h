@@ -10,8 +10,9 @@
 //   frames a row;
 // - a letter selects the next name after the framed row that starts with it,
 //   in either case, going round to the top;
-// - the left button frames the row under the pointer while it is held, and
-//   the row framed when it is let go, on the list or beside it, is selected;
+// - while the left button is held, the row under the pointer is framed and
+//   shows as selected; the row framed when the button is let go, on the list
+//   or beside it, is selected;
 //   the other buttons do nothing on the list;
 // - a list that is filled frames its first row; when the framed row goes,
 //   the frame stays where it stood, on the name that moves up into its place,
