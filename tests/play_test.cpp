@@ -109,7 +109,10 @@ protected:
         return inWindow(list->viewport(), list->visualRect(row).center());
     }
 
-    void click(const QWidget *widget, QPoint at) { QTest::mouseClick(window, Qt::LeftButton, {}, inWindow(widget, at)); }
+    void click(const QWidget *widget, QPoint at)
+    {
+        QTest::mouseClick(window, Qt::LeftButton, {}, inWindow(widget, at));
+    }
 
     void act(const play::Action &action)
     {
@@ -174,7 +177,7 @@ protected:
         }
         const QWidget *focus = QApplication::focusWidget();
         if (focus == box)
-            now.focus = box->textCursor().hasSelection()         ? "message, with text selected"
+            now.focus = box->textCursor().hasSelection() ? "message, with text selected"
                 : box->verticalScrollBar()->value() != 0 ? "message, scrolled down"
                                                          : "message";
         else if (focus == list)
@@ -205,8 +208,8 @@ TEST_P(PlayTest, ShowsWhatTheTableSays)
         act(step.action);
         const std::vector<std::string> wrong = play::differences(step.after, shown());
         for (const std::string &difference : wrong)
-            ADD_FAILURE() << "play \"" << p.title << "\", line " << step.line << " \"" << step.text << "\": "
-                          << difference;
+            ADD_FAILURE() << "play \"" << p.title << "\", line " << step.line << " \"" << step.text
+                          << "\": " << difference;
         if (!wrong.empty())
             return;
     }

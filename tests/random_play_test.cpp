@@ -281,7 +281,8 @@ public:
                 note("(no row to slide on)");
                 break;
             }
-            const auto any = [&] { return rows[std::uniform_int_distribution<std::size_t>(0, rows.size() - 1)(random)]; };
+            const auto any
+                = [&] { return rows[std::uniform_int_distribution<std::size_t>(0, rows.size() - 1)(random)]; };
             const int from = any();
             const int to = any();
             const bool out = std::uniform_int_distribution<int>(0, 1)(random);

@@ -7,7 +7,6 @@
 
 #include <functional>
 
-
 namespace {
 
 // The keys that answer the framed row while nothing is selected.

@@ -9,15 +9,32 @@ namespace play {
 namespace {
 
 const std::vector<std::string> AllRivers = {
-    "Амур",    "Атанасовско езеро", "Бургаско езеро", "Варненско езеро", "Волга", "Ганг",   "Гарона",
-    "Делауеър", "Дунав",            "Елба",           "Енисей",          "Инд",   "Колорадо", "Нигер",
-    "Нил",     "Парана",            "Рейн",           "Сейнт Лорънс",    "Темза",
+    "Амур",
+    "Атанасовско езеро",
+    "Бургаско езеро",
+    "Варненско езеро",
+    "Волга",
+    "Ганг",
+    "Гарона",
+    "Делауеър",
+    "Дунав",
+    "Елба",
+    "Енисей",
+    "Инд",
+    "Колорадо",
+    "Нигер",
+    "Нил",
+    "Парана",
+    "Рейн",
+    "Сейнт Лорънс",
+    "Темза",
 };
 
 std::string_view trimmed(std::string_view text)
 {
     const std::size_t first = text.find_first_not_of(" \t\r");
-    return first == std::string_view::npos ? std::string_view() : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+    return first == std::string_view::npos ? std::string_view()
+                                           : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
 std::vector<std::string> split(std::string_view text, char separator)
@@ -137,7 +154,8 @@ std::vector<Play> readTable(std::string_view table, const std::string &assignmen
         }
         const std::size_t arrow = text.find("=>");
         need(!plays.empty() && arrow != std::string_view::npos, line, "a step is \"ACTION => CHANGES\" in a play");
-        Step step {line, std::string(trimmed(text.substr(0, arrow))), readAction(trimmed(text.substr(0, arrow)), line), {}};
+        Step step {
+            line, std::string(trimmed(text.substr(0, arrow))), readAction(trimmed(text.substr(0, arrow)), line), {}};
         if (const std::string_view changes = trimmed(text.substr(arrow + 2)); !changes.empty()) {
             for (const std::string &change : split(changes, '|'))
                 readChange(change, shown, assignment, line);
