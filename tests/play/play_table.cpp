@@ -86,9 +86,9 @@ Action readAction(std::string_view text, int line)
         const std::size_t blank = text.find(' ');
         a.control = text.substr(0, blank);
         a.name = blank == std::string_view::npos ? std::string() : std::string(trimmed(text.substr(blank)));
-        need(a.control == "clear" || a.control == "message" || a.control == "type"
-                 || (a.control == "river" && isIn(AllRivers, a.name)),
-             line, "no such control to click");
+        need(a.control == "clear" || a.control == "message" || a.control == "type" || a.control == "river", line,
+             "no such control to click");
+        need(a.control != "river" || isIn(AllRivers, a.name), line, "no such river: " + a.name);
     }
     return a;
 }
