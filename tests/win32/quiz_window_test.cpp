@@ -334,14 +334,17 @@ protected:
 
     void key(const std::string &name)
     {
+        // The arrows and the keys above them, and the keypad's Enter, are
+        // extended keys.
+        constexpr DWORD Extended = KEYEVENTF_EXTENDEDKEY;
         static const std::map<std::string, std::pair<WORD, DWORD>> keys = {
-            {"Tab", {VK_TAB, 0}},       {"Up", {VK_UP, KEYEVENTF_EXTENDEDKEY}},
-            {"Down", {VK_DOWN, KEYEVENTF_EXTENDEDKEY}}, {"Left", {VK_LEFT, KEYEVENTF_EXTENDEDKEY}},
-            {"Right", {VK_RIGHT, KEYEVENTF_EXTENDEDKEY}}, {"Home", {VK_HOME, KEYEVENTF_EXTENDEDKEY}},
-            {"End", {VK_END, KEYEVENTF_EXTENDEDKEY}},   {"PageUp", {VK_PRIOR, KEYEVENTF_EXTENDEDKEY}},
-            {"PageDown", {VK_NEXT, KEYEVENTF_EXTENDEDKEY}}, {"Space", {VK_SPACE, 0}},
-            {"Enter", {VK_RETURN, 0}}, {"KeypadEnter", {VK_RETURN, KEYEVENTF_EXTENDEDKEY}},
-            {"Escape", {VK_ESCAPE, 0}},
+            {"Tab", {VK_TAB, 0}},          {"Space", {VK_SPACE, 0}},
+            {"Enter", {VK_RETURN, 0}},     {"KeypadEnter", {VK_RETURN, Extended}},
+            {"Escape", {VK_ESCAPE, 0}},    {"Up", {VK_UP, Extended}},
+            {"Down", {VK_DOWN, Extended}}, {"Left", {VK_LEFT, Extended}},
+            {"Right", {VK_RIGHT, Extended}}, {"Home", {VK_HOME, Extended}},
+            {"End", {VK_END, Extended}},   {"PageUp", {VK_PRIOR, Extended}},
+            {"PageDown", {VK_NEXT, Extended}},
         };
         if (name == "Shift+Tab") {
             input({keyInput(VK_SHIFT, 0), keyInput(VK_TAB, 0), keyInput(VK_TAB, KEYEVENTF_KEYUP),
@@ -361,22 +364,19 @@ protected:
         }
     }
 
+    void mouse(DWORD flags)
+    {
+        INPUT event {};
+        event.type = INPUT_MOUSE;
+        event.mi.dwFlags = flags;
+        input({event});
+    }
+
     // The pointer put on a point of the screen, and a move reported there.
     void pointAt(POINT at)
     {
         SetCursorPos(at.x, at.y);
-        INPUT move {};
-        move.type = INPUT_MOUSE;
-        move.mi.dwFlags = MOUSEEVENTF_MOVE;
-        input({move});
-    }
-
-    void button(DWORD flag)
-    {
-        INPUT press {};
-        press.type = INPUT_MOUSE;
-        press.mi.dwFlags = flag;
-        input({press});
+        mouse(MOUSEEVENTF_MOVE);
     }
 
     int rowOf(const std::string &name) const
@@ -430,15 +430,15 @@ protected:
                 at = inside(IdText1, 20, 10);
             }
             pointAt(at);
-            button(MOUSEEVENTF_LEFTDOWN);
-            button(MOUSEEVENTF_LEFTUP);
+            mouse(MOUSEEVENTF_LEFTDOWN);
+            mouse(MOUSEEVENTF_LEFTUP);
             break;
         }
         case play::Action::Slide: {
             const int from = rowOf(action.name);
             const int to = rowOf(action.to);
             pointAt(rowCentre(from));
-            button(MOUSEEVENTF_LEFTDOWN);
+            mouse(MOUSEEVENTF_LEFTDOWN);
             POINT at = rowCentre(from);
             for (int row = from; row != to;) {
                 row += to > from ? 1 : -1;
@@ -451,7 +451,7 @@ protected:
                 at.x = list.right + 12;
                 pointAt(at);
             }
-            button(MOUSEEVENTF_LEFTUP);
+            mouse(MOUSEEVENTF_LEFTUP);
             break;
         }
         case play::Action::Key:
