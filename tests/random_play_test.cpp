@@ -21,7 +21,8 @@
 namespace {
 
 // The quiz as a pupil sees it, kept by the rules of play alone, together with
-// what Qt's keyboard handling does with focus and the list's current row.
+// what the controls do with the focus and the list's framed row, as Windows'
+// list box and option buttons do.
 struct Model
 {
     enum Focus { Box, List, Clear, Type0, Type1, Type2 };
@@ -33,15 +34,11 @@ struct Model
     bool logCleared = false;
     QString text;
     int focus = Box;
-    int current = -1; // the list's current row, which is not its selection
-    int groupStop = 0; // the type button that Tab lands on: the last one focused
+    int current = 0; // the list's framed row, which is not its selection
 
-    void focusOn(int widget)
-    {
-        focus = widget;
-        if (widget >= Type0)
-            groupStop = widget - Type0;
-    }
+    // The type button that Tab and Shift+Tab land on: the one that is on, or
+    // the first.
+    int groupStop() const { return Type0 + (on == -1 ? 0 : on); }
 
     void turnOn(int type)
     {
@@ -55,8 +52,8 @@ struct Model
     }
 
     // The row is selected and framed. An answer takes it out, and the frame
-    // goes to the row above it, or below when it was the first; a pick
-    // without a type is taken back and the frame stays.
+    // stays where it stood, or goes to the new last row; a pick without a
+    // type is taken back and the frame stays.
     void select(int row)
     {
         current = row;
@@ -66,10 +63,7 @@ struct Model
         typeChosen = false;
         on = -1;
         names.removeAt(row);
-        if (row > 0)
-            current = row - 1;
-        else if (names.isEmpty())
-            current = -1;
+        current = std::min(row, static_cast<int>(names.size()) - 1);
     }
 
     void clear()
@@ -80,7 +74,7 @@ struct Model
         chosenType = -1;
         logCleared = false;
         text = QStringLiteral("Нов избор");
-        current = -1;
+        current = 0;
     }
 
     void tab()
@@ -88,33 +82,43 @@ struct Model
         switch (focus) {
         case Box:
             focus = List;
-            // Qt makes the first row current, and selects nothing.
-            if (current == -1 && !names.isEmpty())
-                current = 0;
             break;
         case List:
             focus = Clear;
             break;
         case Clear:
-            // The group is one stop of Tab.
-            focusOn(Type0 + groupStop);
+            focus = groupStop();
             break;
         default:
             focus = Box;
         }
     }
 
-    // Up and Down in the group move to the neighbouring button and, when the
-    // button left was on, turn that one on.
+    void backTab()
+    {
+        switch (focus) {
+        case Box:
+            focus = groupStop();
+            break;
+        case List:
+            focus = Box;
+            break;
+        case Clear:
+            focus = List;
+            break;
+        default:
+            focus = Clear;
+        }
+    }
+
+    // The arrow keys in the group go to the next or the previous button,
+    // round the group, and turn it on.
     void arrowInGroup(int step)
     {
-        const int from = focus - Type0;
-        const int to = from + step;
-        if (to < 0 || to > 2)
-            return;
-        if (on == from)
+        const int to = (focus - Type0 + step + 3) % 3;
+        if (on != to)
             turnOn(to);
-        focusOn(Type0 + to);
+        focus = Type0 + to;
     }
 
     // The row that an arrow key or Space answers in the list, or -1: nothing
@@ -127,10 +131,13 @@ struct Model
         return current == -1 ? 0 : current;
     }
 
-    // The row that a letter answers in the list, or -1.
+    // The row that a letter answers in the list, or -1: the next name after
+    // the framed row that starts with it, round to the top.
     int rowForLetter(const QString &letter) const
     {
-        for (int row = 0; row < names.size(); ++row) {
+        const int count = static_cast<int>(names.size());
+        for (int step = 1; step <= count; ++step) {
+            const int row = (current + step) % count;
             if (names[row].startsWith(letter, Qt::CaseInsensitive))
                 return row;
         }
@@ -165,7 +172,7 @@ public:
     // follow it.
     void step()
     {
-        std::vector<int> choices = {0, 1, 2, 3, 4};
+        std::vector<int> choices = {0, 1, 2, 3, 4, 15, 16};
         if (model.focus >= Model::Type0 || model.focus == Model::Clear)
             choices.push_back(5);
         if (model.focus >= Model::Type0)
@@ -179,7 +186,7 @@ public:
             note("click type " + std::to_string(type));
             const int x = std::uniform_int_distribution<int>(1, options[type]->width() - 2)(random);
             QTest::mouseClick(options[type], Qt::LeftButton, {}, QPoint(x, options[type]->height() / 2));
-            model.focusOn(Model::Type0 + type);
+            model.focus = Model::Type0 + type;
             if (model.on != type)
                 model.turnOn(type);
             break;
@@ -228,7 +235,13 @@ public:
             model.arrowInGroup(-1);
             break;
         case 8:
-            key(std::uniform_int_distribution<int>(0, 1)(random) ? Qt::Key_Left : Qt::Key_Right, "Left/Right");
+            if (std::uniform_int_distribution<int>(0, 1)(random)) {
+                key(Qt::Key_Left, "Left");
+                model.arrowInGroup(-1);
+            } else {
+                key(Qt::Key_Right, "Right");
+                model.arrowInGroup(+1);
+            }
             break;
         case 13: {
             // The first letters of some names, a small one, and two that start none.
@@ -253,6 +266,41 @@ public:
             note("other button on row " + std::to_string(row));
             QTest::mouseClick(list->viewport(), buttons[std::uniform_int_distribution<int>(0, 3)(random)], {},
                               list->visualRect(list->model()->index(row, 0)).center());
+            break;
+        }
+        case 15:
+            note("Shift+Tab");
+            QTest::keyClick(form->windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+            model.backTab();
+            break;
+        case 16: {
+            // Pressed on one row, slid over others, released on the last or
+            // beside the list at its height.
+            const std::vector<int> rows = visibleRows();
+            if (rows.empty()) {
+                note("(no row to slide on)");
+                break;
+            }
+            const auto any
+                = [&] { return rows[std::uniform_int_distribution<std::size_t>(0, rows.size() - 1)(random)]; };
+            const int from = any();
+            const int to = any();
+            const bool out = std::uniform_int_distribution<int>(0, 1)(random);
+            note("slide from row " + std::to_string(from) + " to " + std::to_string(to) + (out ? " and out" : ""));
+            const auto centre = [&](int row) { return list->visualRect(list->model()->index(row, 0)).center(); };
+            QTest::mousePress(list->viewport(), Qt::LeftButton, {}, centre(from));
+            for (int row = from; row != to;) {
+                row += to > from ? 1 : -1;
+                QTest::mouseMove(list->viewport(), centre(row));
+            }
+            QPoint release = centre(to);
+            if (out) {
+                release.setX(list->viewport()->width() + 20);
+                QTest::mouseMove(list->viewport(), release);
+            }
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, release);
+            model.focus = Model::List;
+            model.select(to);
             break;
         }
         default: {

@@ -10,6 +10,7 @@
 #include "fixed_window.h"
 #include "form_design.h"
 #include "river_list.h"
+#include "type_button.h"
 #include "whole_border_style.h"
 #include "window_icon.h"
 
@@ -73,17 +74,6 @@ void paintFlat(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
-// A type button answers a click anywhere on its coloured band, not only on
-// its circle and caption.
-class TypeButton : public QRadioButton
-{
-public:
-    using QRadioButton::QRadioButton;
-
-protected:
-    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
-};
-
 } // namespace
 
 QuizForm::QuizForm(QWidget *parent)
@@ -136,10 +126,8 @@ void QuizForm::createControls()
         Option1Group->addButton(Option1[i], i);
     }
 
-    for (ListControl &list : List1) {
+    for (ListControl &list : List1)
         list.items = new QStringListModel(this);
-        list.selection = new QItemSelectionModel(list.items, this);
-    }
     QStringList masterNames;
     QStringList masterCodes;
     for (const auto &entry : quiz::QuizCatalogue::Entries) {
@@ -149,10 +137,12 @@ void QuizForm::createControls()
     List1[2].items->setStringList(masterNames);
     List1[3].items->setStringList(masterCodes);
 
+    // The river list keeps the selection model it makes for itself: see RiverList.
     riverList = new RiverList(this);
     riverList->setModel(List1[0].items);
-    delete riverList->selectionModel();
-    riverList->setSelectionModel(List1[0].selection);
+    List1[0].selection = riverList->selectionModel();
+    for (std::size_t e = 1; e < List1.size(); ++e)
+        List1[e].selection = new QItemSelectionModel(List1[e].items, this);
     riverList->setSelectionMode(QAbstractItemView::SingleSelection);
     riverList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     riverList->setGeometry(pixels(design::RiverListPlace));
@@ -184,7 +174,8 @@ void QuizForm::createControls()
     riverList->setAccessibleName(Label1[1]->text());
     Text1->setAccessibleName(fromUtf8(design::MessageBoxName));
 
-    // The group of type buttons is one stop: Qt's arrow keys move inside it.
+    // The type buttons are one stop, which TypeButton keeps on the one that
+    // is on, or the first; the arrow keys move inside the group.
     const auto focusChain = [this](design::FocusStop stop) -> QList<QWidget *> {
         switch (stop) {
         case design::FocusStop::MessageBox:

@@ -3,15 +3,24 @@
 #include <QListView>
 
 // The list of water bodies as a pupil plays it, by keyboard, mouse or ear.
-// Any change of its selection is an answer, so the keys and buttons that
-// change it are few and behave the same whatever answered before:
+// Any change of its selection is an answer; its keys and buttons answer as
+// those of a Windows list box, whatever answered before:
 // - with nothing selected, the first arrow key (Up, Down, Home, End, PageUp,
-//   PageDown) or Space selects the framed row, as a list box does; a Tab into
-//   the list only frames a row;
-// - a letter selects the first name that starts with it;
-// - only the left mouse button selects; the others do nothing on the list;
+//   PageDown) or Space selects the framed row; a Tab into the list only
+//   frames a row;
+// - a letter selects the next name after the framed row that starts with it,
+//   in either case, going round to the top;
+// - while the left button is held, the row under the pointer is framed and
+//   shows as selected; the row framed when the button is let go, on the list
+//   or beside it, is selected;
+//   the other buttons do nothing on the list;
+// - a list that is filled frames its first row; when the framed row goes,
+//   the frame stays where it stood, on the name that moves up into its place,
+//   or on the new last row;
 // - an emptied list starts again at its top;
 // - a screen reader hears the framed row named when the focus comes in.
+// The list keeps the selection model it makes for itself, which hears of rows
+// going after the list: see rowsAboutToBeRemoved.
 class RiverList : public QListView
 {
     Q_OBJECT
@@ -29,8 +38,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+    void rowsInserted(const QModelIndex &parent, int start, int end) override;
 
 private:
     void selectRow(const QModelIndex &index);
+    void frameRow(const QModelIndex &index);
+    void frameRowUnder(const QPoint &pos);
     void nameFramedRow();
+
+    bool held = false; // the left button went down on a row and is still down
 };

@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "config.h"
 #include "form_design.h"
+#include "list_letters.h"
 #include "text.h"
 
 #include <commctrl.h>
@@ -318,6 +319,7 @@ bool QuizWindow::onCreate()
     // focus for good; the frame fills its inside.
     SetWindowSubclass(control(IdText1), messageBoxProc, 0, 0);
     SetWindowSubclass(control(IdFrame1), frameProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    findLettersInEitherCase(control(IdList1));
 
     // Tab follows the order of the controls among their siblings.
     HWND previous = control(IdLabel1RiverHeading);

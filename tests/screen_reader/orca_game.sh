@@ -184,9 +184,9 @@ xdotool windowfocus --sync "$window"
 heard "Съобщения" 0 || fail "Orca did not find the window's message box"
 
 # Tab to the types, turn "делта" on, Tab on to the list: the framed row is
-# named. Down answers it, a letter the first name that starts with it, and
-# after each verdict the next framed row is named, so the focus is still in
-# the list.
+# named. Down answers it, a letter the next name below it that starts with
+# the letter, and after each verdict the name that takes the answered one's
+# place is named, so the focus is still in the list.
 press Tab "Имена на реки" "Амур."
 press Tab "Изчисти"
 press Tab "делта"
@@ -199,7 +199,7 @@ press shift+Tab "делта"
 press space
 press Tab "Съобщения"
 press Tab "Имена на реки" "Атанасовско езеро."
-answer Cyrillic_de "Грешка! Устието на Делауеър не е делта." "Гарона."
+answer Cyrillic_de "Грешка! Устието на Делауеър не е делта." "Дунав."
 press Tab "Изчисти"
 answer space "Нов избор"
 

@@ -2,6 +2,7 @@
 // input events (SendInput), as a pupil's mouse and keyboard would.
 #include "catalogue.h"
 #include "form_design.h"
+#include "play_table.h"
 #include "quiz_window.h"
 #include "text.h"
 
@@ -10,6 +11,7 @@
 
 #include <cstdlib>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -53,10 +55,10 @@ protected:
 
     // Runs the loop the program runs until nothing is left to do; tells the
     // exit code when the window has asked the loop to end.
-    int pump()
+    int pump(int rounds = 20)
     {
         int quit = -1;
-        for (int round = 0; round < 20; ++round) {
+        for (int round = 0; round < rounds; ++round) {
             MSG message;
             while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
                 if (message.message == WM_QUIT)
@@ -410,5 +412,238 @@ TEST_F(QuizWindowTest, TheCloseBoxEndsTheLoopWithStatusZero)
     EXPECT_EQ(pump(), 0);
     EXPECT_EQ(form.handle(), nullptr);
 }
+
+// The table of play, played on the real window with real input.
+struct WindowPlay
+{
+    play::Play play;
+    std::string tableError;
+};
+
+void PrintTo(const WindowPlay &p, std::ostream *out)
+{
+    *out << '"' << p.play.title << '"';
+}
+
+std::vector<WindowPlay> windowPlays()
+{
+    std::vector<WindowPlay> plays;
+    try {
+        for (const play::Play &p : play::readTable(play::builtInTable(), std::string(design::Assignment)))
+            plays.push_back({p, {}});
+    } catch (const play::TableError &error) {
+        plays.push_back({{"The table reads", {}}, error.what()});
+    }
+    return plays;
+}
+
+class PlayTest : public QuizWindowTest, public ::testing::WithParamInterface<WindowPlay>
+{
+protected:
+    // The few rounds of the loop that one input needs.
+    static constexpr int Rounds = 2;
+
+    static INPUT keyInput(WORD key, DWORD flags)
+    {
+        INPUT k {};
+        k.type = INPUT_KEYBOARD;
+        k.ki.wVk = key;
+        k.ki.dwFlags = flags;
+        return k;
+    }
+
+    void input(std::vector<INPUT> inputs)
+    {
+        ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+        pump(Rounds);
+    }
+
+    void key(const std::string &name)
+    {
+        // The arrows and the keys above them, and the keypad's Enter, are
+        // extended keys.
+        constexpr DWORD Extended = KEYEVENTF_EXTENDEDKEY;
+        static const std::map<std::string, std::pair<WORD, DWORD>> keys = {
+            {"Tab", {VK_TAB, 0}},          {"Space", {VK_SPACE, 0}},
+            {"Enter", {VK_RETURN, 0}},     {"KeypadEnter", {VK_RETURN, Extended}},
+            {"Escape", {VK_ESCAPE, 0}},    {"Up", {VK_UP, Extended}},
+            {"Down", {VK_DOWN, Extended}}, {"Left", {VK_LEFT, Extended}},
+            {"Right", {VK_RIGHT, Extended}}, {"Home", {VK_HOME, Extended}},
+            {"End", {VK_END, Extended}},   {"PageUp", {VK_PRIOR, Extended}},
+            {"PageDown", {VK_NEXT, Extended}},
+        };
+        if (name == "Shift+Tab") {
+            input({keyInput(VK_SHIFT, 0), keyInput(VK_TAB, 0), keyInput(VK_TAB, KEYEVENTF_KEYUP),
+                   keyInput(VK_SHIFT, KEYEVENTF_KEYUP)});
+        } else if (const auto named = keys.find(name); named != keys.end()) {
+            const auto [vk, flags] = named->second;
+            input({keyInput(vk, flags), keyInput(vk, flags | KEYEVENTF_KEYUP)});
+        } else {
+            // A character as typed, whatever the keyboard's layout.
+            const std::wstring typed = widen(name);
+            ASSERT_EQ(typed.size(), 1u) << name;
+            INPUT down = keyInput(0, KEYEVENTF_UNICODE);
+            down.ki.wScan = typed[0];
+            INPUT up = down;
+            up.ki.dwFlags |= KEYEVENTF_KEYUP;
+            input({down, up});
+        }
+    }
+
+    void mouse(DWORD flags)
+    {
+        INPUT event {};
+        event.type = INPUT_MOUSE;
+        event.mi.dwFlags = flags;
+        input({event});
+    }
+
+    // The pointer put on a point of the screen, and a move reported there.
+    void pointAt(POINT at)
+    {
+        SetCursorPos(at.x, at.y);
+        mouse(MOUSEEVENTF_MOVE);
+    }
+
+    int rowOf(const std::string &name) const
+    {
+        return static_cast<int>(SendMessageW(form.control(IdList1), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>(widen(name).c_str())));
+    }
+
+    // The middle of a row on the screen, the list scrolled to show it.
+    POINT rowCentre(int row) const
+    {
+        const HWND list = form.control(IdList1);
+        RECT shown;
+        GetClientRect(list, &shown);
+        RECT r;
+        SendMessageW(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r));
+        if (r.top < 0 || r.bottom > shown.bottom) {
+            SendMessageW(list, LB_SETTOPINDEX, row, 0);
+            SendMessageW(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r));
+        }
+        POINT centre {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ClientToScreen(list, &centre);
+        return centre;
+    }
+
+    POINT inside(ControlId id, int x, int y) const
+    {
+        POINT at {x, y};
+        ClientToScreen(form.control(id), &at);
+        return at;
+    }
+
+    void act(const play::Action &action)
+    {
+        switch (action.kind) {
+        case play::Action::Click: {
+            POINT at {};
+            if (action.control == "type") {
+                int index = 0;
+                while (index < QuizCatalogue::LastTypeIndex && QuizCatalogue::typeCaption(index) != action.name)
+                    ++index;
+                const ControlId id = ControlId(IdOption1First + index);
+                RECT r;
+                GetClientRect(form.control(id), &r);
+                at = inside(id, 30, r.bottom / 2);
+            } else if (action.control == "river") {
+                at = rowCentre(rowOf(action.name));
+            } else if (action.control == "clear") {
+                at = inside(IdCommand1, 20, 10);
+            } else {
+                at = inside(IdText1, 20, 10);
+            }
+            pointAt(at);
+            mouse(MOUSEEVENTF_LEFTDOWN);
+            mouse(MOUSEEVENTF_LEFTUP);
+            break;
+        }
+        case play::Action::Slide: {
+            const int from = rowOf(action.name);
+            const int to = rowOf(action.to);
+            pointAt(rowCentre(from));
+            mouse(MOUSEEVENTF_LEFTDOWN);
+            POINT at = rowCentre(from);
+            for (int row = from; row != to;) {
+                row += to > from ? 1 : -1;
+                at = rowCentre(row);
+                pointAt(at);
+            }
+            if (action.out) {
+                RECT list;
+                GetWindowRect(form.control(IdList1), &list);
+                at.x = list.right + 12;
+                pointAt(at);
+            }
+            mouse(MOUSEEVENTF_LEFTUP);
+            break;
+        }
+        case play::Action::Key:
+            for (const std::string &name : action.keys)
+                key(name);
+            break;
+        }
+    }
+
+    play::Shown shown() const
+    {
+        play::Shown now;
+        now.message = form.messageText();
+        for (int p = 0; p < riverCount(); ++p)
+            now.rivers.push_back(form.listItem(0, p));
+        const HWND list = form.control(IdList1);
+        if (const int selected = form.listSelection(0); selected >= 0)
+            now.selected = form.listItem(0, selected);
+        if (riverCount() > 0)
+            now.framed = form.listItem(0, static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0)));
+        for (int i = 0; i <= QuizCatalogue::LastTypeIndex; ++i) {
+            if (form.isTypeButtonOn(i))
+                now.on = QuizCatalogue::typeCaption(i);
+        }
+        const HWND focus = GetFocus();
+        const int id = focus && GetParent(focus) == form.handle() ? GetDlgCtrlID(focus) : 0;
+        if (id == IdText1) {
+            DWORD start = 0;
+            DWORD end = 0;
+            SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            now.focus = start != end ? "message, with text selected"
+                : SendMessageW(focus, EM_GETFIRSTVISIBLELINE, 0, 0) != 0 ? "message, scrolled down"
+                                                                         : "message";
+        } else if (id == IdList1) {
+            now.focus = "list";
+        } else if (id == IdCommand1) {
+            now.focus = "clear";
+        } else if (id >= IdOption1First && id <= IdOption1Last) {
+            now.focus = "type " + std::string(QuizCatalogue::typeCaption(id - IdOption1First));
+        } else if (focus) {
+            now.focus = "control " + std::to_string(id);
+        }
+        return now;
+    }
+};
+
+TEST_P(PlayTest, ShowsWhatTheTableSays)
+{
+    ASSERT_EQ(GetParam().tableError, "");
+    const play::Play &p = GetParam().play;
+    ASSERT_FALSE(p.steps.empty()) << "play \"" << p.title << "\" has no steps";
+    for (const play::Step &step : p.steps) {
+        act(step.action);
+        const std::string where = "play \"" + p.title + "\", line " + std::to_string(step.line) + " \"" + step.text + "\"";
+        ASSERT_NE(form.handle(), nullptr) << where << ": the window is gone";
+        const std::vector<std::string> wrong = play::differences(step.after, shown());
+        for (const std::string &difference : wrong)
+            ADD_FAILURE() << where << ": " << difference;
+        if (!wrong.empty())
+            return;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PlayTest, ::testing::ValuesIn(windowPlays()),
+                         [](const ::testing::TestParamInfo<WindowPlay> &info) {
+                             return play::testName(info.param.play.title);
+                         });
 
 } // namespace
