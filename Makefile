@@ -26,6 +26,7 @@ run: build
 test: build
 	@ctest --preset $(PRESET)
 	@$(MAKE) --no-print-directory test-windows
+	@$(MAKE) --no-print-directory test-web
 
 # The Windows program's tests, under Wine on a virtual display.
 .PHONY: test-windows
@@ -56,6 +57,17 @@ windows: deps
 .PHONY: windows-package
 windows-package: windows
 	@cmake --build --preset windows --target windows-package
+
+# The page for the browser, one file: build/web/river-mouth-quiz.html
+.PHONY: web
+web: deps
+	@cmake --preset web -DRMQ_WARNINGS_AS_ERRORS=$(if $(CI),ON,OFF) >/dev/null
+	@cmake --build --preset web
+
+# The page's tests: the game's own under Node, the page in real browsers.
+.PHONY: test-web
+test-web: web
+	@ctest --preset web
 
 # Speed, memory and idle CPU against a bare Qt window; never part of `make test`.
 .PHONY: bench

@@ -33,6 +33,8 @@ packages=(
     g++-mingw-w64-x86-64-posix googletest wine wine64
     # the Windows zip and installer, and their test under Wine
     zip unzip nsis
+    # the page for the browser: the compiler, Node to run the game's tests
+    emscripten nodejs
 )
 
 missing=()
