@@ -33,8 +33,9 @@ packages=(
     g++-mingw-w64-x86-64-posix googletest wine wine64
     # the Windows zip and installer, and their test under Wine
     zip unzip nsis
-    # the page for the browser: the compiler, Node to run the game's tests
-    emscripten nodejs
+    # the page for the browser: the compiler, Node to run the game's tests,
+    # fontTools and brotli to cut its font down to a WOFF2 of its characters
+    emscripten nodejs python3-fonttools python3-brotli
 )
 
 missing=()
