@@ -19,12 +19,13 @@ std::string colour(design::Rgb rgb)
     return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," + std::to_string(rgb.blue) + ")";
 }
 
-// A length on the form's grid: the page scales the whole form by one unit,
-// --u, which is one pixel of the window at 96 dots per inch.
+// A length on the form's grid, in pixels of the window at 96 dots per inch:
+// the page scales the whole form as one, from its width, --w.
 std::string length(double pixels)
 {
+    const double width = static_cast<double>(design::ClientArea.width) / design::TwipsPerPixel;
     char text[48];
-    std::snprintf(text, sizeof text, "calc(var(--u)*%g)", pixels);
+    std::snprintf(text, sizeof text, "calc(var(--w)*%.9g)", pixels / width);
     return text;
 }
 
@@ -52,7 +53,7 @@ std::string styleSheet()
         + colour(design::EdgeHighlight) + ";";
     const std::string sunken = "border:" + length(2) + " inset " + colour(design::EdgeShadow) + ";";
     char scale[160];
-    std::snprintf(scale, sizeof scale, ":root{--u:min(100vw / %g, 100vh / %g, 2px)}", width, height);
+    std::snprintf(scale, sizeof scale, ":root{--w:min(100vw, 100vh * %.9g, %gpx)}", width / height, 2 * width);
     return std::string(scale)
         + "html,body{margin:0;height:100%;overflow:hidden}"
           "body{display:flex;align-items:center;justify-content:center}"

@@ -16,8 +16,8 @@ async function click(driver, what, name) {
 }
 
 // Every river answered by mouse, every other one wrongly, then "Изчисти".
-export async function mouseRound(driver) {
-    await driver.open();
+export async function mouseRound(driver, url) {
+    await driver.open({ url });
     let lines = [];
     for (const [i, name] of Names.entries()) {
         const right = rightTypeOf(name);
@@ -103,7 +103,7 @@ const points = [
 // The whole form in view, in its proportions, filling the width of a phone
 // and at twice its size in the middle of a large screen.
 export async function look(driver, width, height) {
-    await driver.open({ width, height });
+    await driver.open({ viewport: { width, height } });
     const seen = await driver.run(measure, points.map(([point]) => point));
     const [viewWidth, viewHeight] = seen.viewport;
     const scale = Math.min(viewWidth / 461, viewHeight / 345, 2);

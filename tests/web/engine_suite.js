@@ -1,7 +1,8 @@
 // The page's tests on one engine: the shared table of play, the two rounds,
 // the look, axe-core and what the page asks for and keeps.
 import assert from 'node:assert/strict';
-import { statSync } from 'node:fs';
+import { readFileSync, statSync } from 'node:fs';
+import { createServer } from 'node:http';
 import { after, before, test } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
@@ -35,8 +36,25 @@ export function engineSuite(name, startDriver, { pageUrl = pathToFileURL(pagePat
         assert.equal(await look(driver, 1920, 1080), 2);
     });
     test(`${name}: axe-core finds nothing`, () => axe(driver));
-    test(`${name}: the page asks for nothing but itself`, () => {
-        assert.ok(driver.requests.length > 0);
-        assert.deepEqual(driver.requests.filter(url => url !== pageUrl && !url.startsWith('data:')), []);
+    test(`${name}: served by a plain web server, the page asks for nothing but itself`, async () => {
+        const heard = [];
+        const server = createServer((request, response) => {
+            heard.push(request.url);
+            if (request.url !== '/river-mouth-quiz.html') {
+                response.writeHead(404).end();
+                return;
+            }
+            response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' }).end(readFileSync(pagePath));
+        });
+        await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
+        try {
+            const served = `http://127.0.0.1:${server.address().port}/river-mouth-quiz.html`;
+            driver.requests.length = 0;
+            await mouseRound(driver, served);
+            assert.deepEqual(heard, ['/river-mouth-quiz.html']);
+            assert.deepEqual(driver.requests.filter(url => url !== served && !url.startsWith('data:')), []);
+        } finally {
+            server.close();
+        }
     });
 }

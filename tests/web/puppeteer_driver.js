@@ -33,9 +33,9 @@ export async function startBrowser(engine, pageUrl) {
 
     const driver = {
         requests,
-        async open(viewport = { width: 461, height: 345 }) {
+        async open({ viewport = { width: 461, height: 345 }, url = pageUrl } = {}) {
             await page.setViewport(viewport);
-            await page.goto(pageUrl, { waitUntil: 'load' });
+            await page.goto(url, { waitUntil: 'load' });
             await page.waitForFunction(() => document.querySelectorAll('[role=option]').length > 0);
         },
         run: (fn, ...args) => page.evaluate(fn, ...args),
