@@ -39,6 +39,7 @@ export async function startBrowser(engine, pageUrl) {
             await page.waitForFunction(() => document.querySelectorAll('[role=option]').length > 0);
         },
         run: (fn, ...args) => page.evaluate(fn, ...args),
+        inject: source => page.evaluate(source),
         async key(key, { shift = false } = {}) {
             if (shift)
                 await page.keyboard.down('Shift');
