@@ -69,12 +69,18 @@ web: deps
 test-web: web
 	@ctest --preset web
 
-# Speed, memory and idle CPU against a bare Qt window; never part of `make test`.
-.PHONY: bench
+# Speed, memory and idle CPU against a bare Qt window, and the web page's start
+# against a plain page in Chromium; never part of `make test`.
+.PHONY: bench bench-web
 bench: deps
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bench/run.sh build/bench
+	@$(MAKE) --no-print-directory bench-web
+
+bench-web: web
+	@tests/web/install.sh
+	@node bench/page_bench.mjs build/web
 
 # The Debian package, left in the build folder: $(BUILD_DIR)/river-mouth-quiz_*.deb
 .PHONY: package

@@ -61,10 +61,7 @@ EM_JS(char *, rmq_value, (int element), {
     return allocateUTF8(Module.rmqElements[element].value);
 });
 EM_JS(void, rmq_set_value, (int element, const char *text), {
-    const box = Module.rmqElements[element];
-    box.value = UTF8ToString(text);
-    box.setSelectionRange(0, 0);
-    box.scrollTop = 0;
+    Module.rmqElements[element].value = UTF8ToString(text);
 });
 EM_JS(void, rmq_scroll_to_top, (int element), {
     const box = Module.rmqElements[element];

@@ -45,8 +45,8 @@ bool isChecked(Element element);
 
 // A text box's text; the browser keeps its line breaks as LF alone.
 std::string value(Element element);
-// Sets the text and leaves the box scrolled to the top, with nothing selected.
 void setValue(Element element, std::string_view text);
+// Leaves the text box scrolled to the top, with nothing selected.
 void scrollToTop(Element element);
 
 // The children of a list, by position.

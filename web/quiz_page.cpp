@@ -4,7 +4,7 @@
 #include <config.h>
 #include <form_design.h>
 
-#include <cstdio>
+#include <cmath>
 #include <memory>
 
 namespace design = quiz::design;
@@ -19,14 +19,24 @@ std::string colour(design::Rgb rgb)
     return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," + std::to_string(rgb.blue) + ")";
 }
 
+constexpr double FormWidth = static_cast<double>(design::ClientArea.width) / design::TwipsPerPixel;
+constexpr double FormHeight = static_cast<double>(design::ClientArea.height) / design::TwipsPerPixel;
+
+// A number for the style sheet, to nine decimals: enough for any screen, and
+// no printf to carry in the page.
+std::string decimal(double value)
+{
+    const auto scaled = static_cast<long long>(std::llround(std::abs(value) * 1e9));
+    std::string fraction = std::to_string(scaled % 1000000000);
+    fraction.insert(0, 9 - fraction.size(), '0');
+    return (value < 0 ? "-" : "") + std::to_string(scaled / 1000000000) + "." + fraction;
+}
+
 // A length on the form's grid, in pixels of the window at 96 dots per inch:
 // the page scales the whole form as one, from its width, --w.
 std::string length(double pixels)
 {
-    const double width = static_cast<double>(design::ClientArea.width) / design::TwipsPerPixel;
-    char text[48];
-    std::snprintf(text, sizeof text, "calc(var(--w)*%.9g)", pixels / width);
-    return text;
+    return "calc(var(--w)*" + decimal(pixels / FormWidth) + ")";
 }
 
 std::string place(design::Twips twips)
@@ -46,19 +56,16 @@ std::string fontFamily()
 // Windows controls.
 std::string styleSheet()
 {
-    const double width = static_cast<double>(design::ClientArea.width) / design::TwipsPerPixel;
-    const double height = static_cast<double>(design::ClientArea.height) / design::TwipsPerPixel;
     const std::string raised = "border:" + length(1) + " solid;border-color:" + colour(design::EdgeHighlight) + " "
         + colour(design::EdgeDarkShadow) + " " + colour(design::EdgeDarkShadow) + " "
         + colour(design::EdgeHighlight) + ";";
     const std::string sunken = "border:" + length(2) + " inset " + colour(design::EdgeShadow) + ";";
-    char scale[160];
-    std::snprintf(scale, sizeof scale, ":root{--w:min(100vw, 100vh * %.9g, %gpx)}", width / height, 2 * width);
-    return std::string(scale)
-        + "html,body{margin:0;height:100%;overflow:hidden}"
+    return ":root{--w:min(100vw, 100vh * " + decimal(FormWidth / FormHeight) + ", " + decimal(2 * FormWidth)
+        + "px)}"
+          "html,body{margin:0;height:100%;overflow:hidden}"
           "body{display:flex;align-items:center;justify-content:center}"
           "main{position:relative;flex:none;width:"
-        + length(width) + ";height:" + length(height) + ";background:" + colour(design::WindowColour)
+        + length(FormWidth) + ";height:" + length(FormHeight) + ";background:" + colour(design::WindowColour)
         + ";font-family:" + fontFamily() + ";font-size:" + length(design::TextFont.points * 4.0 / 3.0)
         + ";font-weight:" + std::to_string(design::TextFont.weight) + ";color:" + colour(design::CaptionColour)
         + "}"
@@ -125,7 +132,6 @@ QuizPage::QuizPage()
     }
     game.LoadQuiz();
     dom::focus(Text1);
-    dom::scrollToTop(Text1);
 }
 
 void QuizPage::buildForm()
@@ -399,6 +405,7 @@ std::string QuizPage::messageText() const
 void QuizPage::setMessageText(const std::string &text)
 {
     dom::setValue(Text1, text);
+    dom::scrollToTop(Text1);
     // Each new verdict and the note of a new round stand in the first line.
     if (!text.empty())
         dom::setText(announcer, text.substr(0, text.find("\r\n")));
