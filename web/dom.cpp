@@ -34,8 +34,9 @@ EM_JS(void, rmq_listen, (int element, const char *type, int listener), {
     Module.rmqElements[element].addEventListener(UTF8ToString(type), function(event) {
         const stack = stackSave();
         const key = allocateUTF8OnStack(event.key || "");
+        const code = allocateUTF8OnStack(event.code || "");
         const other = event.ctrlKey || event.altKey || event.metaKey;
-        const acted = Module._rmq_dispatch(listener, key, event.shiftKey ? 1 : 0, other ? 1 : 0, event.button || 0,
+        const acted = Module._rmq_dispatch(listener, key, code, event.shiftKey ? 1 : 0, other ? 1 : 0, event.button || 0,
             event.pointerId || 0, event.clientX || 0, event.clientY || 0);
         stackRestore(stack);
         if (acted)
@@ -266,9 +267,9 @@ void capturePointer(Element element, int pointerId)
 } // namespace dom
 
 // Every listener's event comes in here from the page's script.
-extern "C" EMSCRIPTEN_KEEPALIVE int rmq_dispatch(int listener, const char *key, int shift, int otherModifier,
-    int button, int pointerId, double x, double y)
+extern "C" EMSCRIPTEN_KEEPALIVE int rmq_dispatch(int listener, const char *key, const char *code, int shift,
+    int otherModifier, int button, int pointerId, double x, double y)
 {
-    const dom::Event event {key, shift != 0, otherModifier != 0, button, pointerId, x, y};
+    const dom::Event event {key, code, shift != 0, otherModifier != 0, button, pointerId, x, y};
     return dom::listeners().at(static_cast<std::size_t>(listener))(event) ? 1 : 0;
 }

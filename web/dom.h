@@ -13,10 +13,12 @@ inline constexpr Element Document = 0;
 inline constexpr Element None = -1;
 
 // What a listener hears of an event: the key as the browser names it ("Tab",
-// "ArrowDown", "а"), the modifiers, the mouse button and where the pointer is.
+// "ArrowDown", "а") and the place of the key on the keyboard ("Tab", "KeyA"),
+// the modifiers, the mouse button and where the pointer is.
 struct Event
 {
     std::string key;
+    std::string code;
     bool shift = false;
     bool otherModifier = false;
     int button = 0;

@@ -219,7 +219,9 @@ bool QuizPage::keyPressed(const dom::Event &event)
 {
     if (event.otherModifier)
         return false;
-    if (event.key == "Tab") {
+    // WebKitGTK names Shift+Tab's key "Unidentified" (GTK's ISO_Left_Tab);
+    // its place on the keyboard is Tab's all the same.
+    if (event.key == "Tab" || event.code == "Tab") {
         moveFocus(event.shift);
         return true;
     }

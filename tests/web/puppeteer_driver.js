@@ -44,7 +44,7 @@ export async function startBrowser(engine, pageUrl) {
             if (shift)
                 await page.keyboard.down('Shift');
             if (key === 'KeypadEnter')
-                await page.keyboard.press('NumpadEnter');
+                await page.keyboard.press(cdp ? 'NumpadEnter' : '\uE007');
             else if (cdp && [...key].length === 1 && key.charCodeAt(0) > 0x7e) {
                 // A letter of a layout other than US: typed as the keyboard would.
                 await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', key, text: key, unmodifiedText: key });

@@ -149,7 +149,7 @@ export async function act(driver, action, where) {
         for (let i = 1; i <= 4; ++i)
             moves.push({ move: { x: from.x, y: from.y + (to.y - from.y) * i / 4 } });
         if (slide[3])
-            moves.push({ move: { x: to.listRight + 20, y: to.y } });
+            moves.push({ move: { x: to.listRight + 4, y: to.y } });
         return driver.pointer([...moves, { up: true }]);
     }
     const click = action.match(/^click (type|river|clear|message) ?(.*)$/);

@@ -56,7 +56,8 @@ async function end(child) {
     clearTimeout(late);
 }
 
-const keys = { Tab: '\uE004', Enter: '\uE007', KeypadEnter: '\uE007', Escape: '\uE00C', ArrowLeft: '\uE012',
+// WebDriver's own keys: \uE006 is Enter on the main keyboard, \uE007 on the keypad.
+const keys = { Tab: '\uE004', Enter: '\uE006', KeypadEnter: '\uE007', Escape: '\uE00C', ArrowLeft: '\uE012',
     ArrowUp: '\uE013', ArrowRight: '\uE014', ArrowDown: '\uE015', Home: '\uE011', End: '\uE010',
     PageUp: '\uE00E', PageDown: '\uE00F', Shift: '\uE008' };
 
