@@ -183,6 +183,7 @@ bool RiverList::pointerPressed(const dom::Event &event)
     dom::capturePointer(list, event.pointerId);
     sliding = true;
     selectedBeforeSlide = selected;
+    framedBeforeSlide = framed;
     selected = row;
     framed = row;
     markRows();
@@ -220,6 +221,7 @@ bool RiverList::pointerCancelled(const dom::Event &)
     if (sliding) {
         sliding = false;
         selected = selectedBeforeSlide;
+        framed = framedBeforeSlide;
         markRows();
     }
     return false;

@@ -48,8 +48,10 @@ private:
     std::vector<std::string> rows;
     int selected = -1;
     int framed = 0;
-    // While the left button is held down on the list: the row the pointer was
-    // last on, selected as the pointer slides, and the selection before.
+    // While the left button is held down on the list, the row the pointer was
+    // last on is selected as the pointer slides; the selection and the frame
+    // from before come back if the slide is cancelled.
     bool sliding = false;
     int selectedBeforeSlide = -1;
+    int framedBeforeSlide = 0;
 };

@@ -25,6 +25,7 @@ export async function mouseRound(driver, url) {
         await click(driver, 'type', chosen);
         await click(driver, 'river', name);
         lines = [verdict(name, chosen), ...lines];
+        assert.equal(await driver.run(() => document.querySelector('[aria-live=polite]').textContent), lines[0]);
         const shown = await driver.run(readPage);
         assert.equal(shown.message, lines.map(line => `${line}\n`).join(''), `after ${name}`);
         assert.deepEqual(shown.rivers, Names.slice(i + 1), `after ${name}`);
@@ -69,6 +70,25 @@ export async function keyboardRound(driver) {
         return [document.activeElement === text, text.scrollTop, text.selectionStart, text.selectionEnd];
     });
     assert.deepEqual(box, [true, 0, 0, 0]);
+}
+
+// On a touch screen a tap answers, as a click does, and a slide scrolls the
+// list and answers nothing.
+export async function touch(driver) {
+    await driver.open({ viewport: { width: 360, height: 640, hasTouch: true, isMobile: true } });
+    const tap = async (what, name) => driver.touch([{ start: await driver.run(centreOf, what, name) }, { end: true }]);
+    await tap('type', 'естуар');
+    await tap('river', 'Амур');
+    await tap('type', 'делта');
+    const before = await driver.run(readPage);
+    assert.deepEqual([before.message, before.rivers, before.on], [`${verdict('Амур', 'естуар')}\n`, Names.slice(1), 'делта']);
+    const from = await driver.run(centreOf, 'river', 'Ганг');
+    const slide = [{ start: from }];
+    for (let i = 1; i <= 10; ++i)
+        slide.push({ move: { x: from.x, y: from.y - 6 * i } });
+    await driver.touch([...slide, { end: true }]);
+    assert.deepEqual(await driver.run(readPage), { ...before, focus: 'list' });
+    assert.ok(await driver.run(() => document.querySelector('[role=listbox]').scrollTop > 0), 'the list scrolled');
 }
 
 // Where the form stands in the viewport, and the colour painted at a few of
@@ -122,6 +142,7 @@ export async function axe(driver) {
     const violations = await driver.run(() => window.axe.run().then(result =>
         result.violations.map(v => `${v.id}: ${v.nodes.map(n => n.target.join(' ')).join(', ')}`)));
     assert.deepEqual(violations, []);
+    assert.equal(await driver.run(() => document.title), `${process.env.RMQ_PUBLISHER_URL ?? 'www.example.org'} География - вид устие на река`);
 }
 
 // Nothing the page could keep: no cookie, no web storage, no database.

@@ -7,15 +7,15 @@ import { after, before, test } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
 import { assignment } from './answer_key.js';
-import { NothingStored, axe, keyboardRound, look, mouseRound, storage } from './checks.js';
+import { NothingStored, axe, keyboardRound, look, mouseRound, storage, touch } from './checks.js';
 import { playTable } from './table.js';
 
 export const root = fileURLToPath(new URL('../..', import.meta.url));
 export const pagePath = process.env.RMQ_PAGE ?? `${root}/build/web/river-mouth-quiz.html`;
 
-// startDriver(pageUrl) gives a driver; skip names the checks this engine
-// makes another way, with the reason.
-export function engineSuite(name, startDriver, { pageUrl = pathToFileURL(pagePath).href } = {}) {
+// startDriver(pageUrl) gives a driver; withTouch where its driver has a touch
+// screen to offer.
+export function engineSuite(name, startDriver, { pageUrl = pathToFileURL(pagePath).href, withTouch = false } = {}) {
     let driver;
     before(async () => {
         assert.ok(statSync(pagePath).size <= 150 * 1024, 'the page is at most 150 KB');
@@ -35,6 +35,8 @@ export function engineSuite(name, startDriver, { pageUrl = pathToFileURL(pagePat
     test(`${name}: on a large screen the form is twice its size, in the middle`, async () => {
         assert.equal(await look(driver, 1920, 1080), 2);
     });
+    if (withTouch)
+        test(`${name}: a tap answers, a slide scrolls the list`, () => touch(driver));
     test(`${name}: axe-core finds nothing`, () => axe(driver));
     test(`${name}: served by a plain web server, the page asks for nothing but itself`, async () => {
         const heard = [];

@@ -64,6 +64,16 @@ export async function startBrowser(engine, pageUrl) {
                     await page.mouse.up();
             }
         },
+        async touch(steps) {
+            for (const step of steps) {
+                if (step.start)
+                    await page.touchscreen.touchStart(step.start.x, step.start.y);
+                else if (step.move)
+                    await page.touchscreen.touchMove(step.move.x, step.move.y);
+                else
+                    await page.touchscreen.touchEnd();
+            }
+        },
         async close() {
             await browser.close().catch(() => {});
             try {
