@@ -2,10 +2,11 @@
 // MiniBrowser, started with --automation, on an X display of the test's own;
 // each process is ended by its id.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
 
 import { Builder, Origin } from 'selenium-webdriver';
 
@@ -86,23 +87,35 @@ export async function startWebKit(pageUrl) {
         throw error;
     }
 
-    // The viewport at the size asked, whatever the window's own frame takes.
+    // The viewport at the size asked, whatever the window's own frame takes;
+    // whether the window could be made that small.
     async function setViewport({ width, height }) {
         const window = session.manage().window();
         for (let i = 0; i < 3; ++i) {
             const [innerWidth, innerHeight] = await session.executeScript('return [innerWidth, innerHeight]');
             if (innerWidth === width && innerHeight === height)
-                return;
+                return true;
             const rect = await window.getRect();
             await window.setRect({ width: rect.width + width - innerWidth, height: rect.height + height - innerHeight });
         }
+        return false;
     }
 
     return {
         requests: [],
         async open({ viewport = { width: 461, height: 345 }, url = pageUrl } = {}) {
+            await session.switchTo().defaultContent();
             await session.get(url);
-            await setViewport(viewport);
+            if (!await setViewport(viewport)) {
+                // The MiniBrowser's window is at least 447 pixels wide: a
+                // narrower viewport is a frame of that size, as a lesson page
+                // would show the quiz.
+                const framing = join(home, 'frame.html');
+                writeFileSync(framing, `<!doctype html><body style="margin:0"><iframe src="${url}" style="border:0;`
+                    + `width:${viewport.width}px;height:${viewport.height}px"></iframe>`);
+                await session.get(pathToFileURL(framing).href);
+                await session.switchTo().frame(0);
+            }
             await session.wait(() => session.executeScript(
                 'return document.querySelectorAll("[role=option]").length > 0'), 10000);
         },
