@@ -177,9 +177,10 @@ bool RiverList::pointerPressed(const dom::Event &event)
     if (!isLeftButton(event))
         return false;
     dom::focus(list);
+    // Off the rows, on the scroll bar, the browser does as it does.
     const int row = dom::childAt(list, event.x, event.y);
     if (row < 0)
-        return true;
+        return false;
     dom::capturePointer(list, event.pointerId);
     sliding = true;
     selectedBeforeSlide = selected;
