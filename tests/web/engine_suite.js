@@ -51,10 +51,16 @@ export function engineSuite(name, startDriver, { pageUrl = pathToFileURL(pagePat
         await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
         try {
             const served = `http://127.0.0.1:${server.address().port}/river-mouth-quiz.html`;
-            driver.requests.length = 0;
+            driver.requests?.splice(0);
             await mouseRound(driver, served);
             assert.deepEqual(heard, ['/river-mouth-quiz.html']);
-            assert.deepEqual(driver.requests.filter(url => url !== served && !url.startsWith('data:')), []);
+            // What the browser itself tells of its requests, where its driver
+            // hears them; WebKit's does not, and its page blocks any other
+            // request by its content security policy all the same.
+            if (driver.requests) {
+                assert.ok(driver.requests.includes(served));
+                assert.deepEqual(driver.requests.filter(url => url !== served && !url.startsWith('data:')), []);
+            }
         } finally {
             server.close();
         }

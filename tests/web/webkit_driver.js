@@ -102,7 +102,7 @@ export async function startWebKit(pageUrl) {
     }
 
     return {
-        requests: [],
+        requests: null,
         async open({ viewport = { width: 461, height: 345 }, url = pageUrl } = {}) {
             await session.switchTo().defaultContent();
             await session.get(url);
