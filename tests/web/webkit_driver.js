@@ -95,8 +95,11 @@ export async function startWebKit(pageUrl) {
             const [innerWidth, innerHeight] = await session.executeScript('return [innerWidth, innerHeight]');
             if (innerWidth === width && innerHeight === height)
                 return true;
+            // Just after the start the window may not know its size yet.
             const rect = await window.getRect();
-            await window.setRect({ width: rect.width + width - innerWidth, height: rect.height + height - innerHeight });
+            const frame = (outer, inner) => (outer > inner ? outer - inner : 0);
+            await window.setRect({ width: Math.round(width + frame(rect.width, innerWidth)),
+                height: Math.round(height + frame(rect.height, innerHeight)) });
         }
         return false;
     }
