@@ -24,7 +24,6 @@ public:
     void append(const std::string &text);
     void remove(int position);
     int selection() const { return selected; }
-    int framedRow() const { return framed; }
     void select(int position);
 
     std::function<void()> selectionChanged;
