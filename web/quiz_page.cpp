@@ -132,6 +132,8 @@ QuizPage::QuizPage()
     }
     game.LoadQuiz();
     dom::focus(Text1);
+    // The box shows the assignment from its first line.
+    dom::scrollToTop(Text1);
 }
 
 void QuizPage::buildForm()

@@ -106,7 +106,9 @@ function measure(points) {
         }
         return colour;
     });
+    const box = document.querySelector('textarea');
     return { left: form.left, top: form.top, width: form.width, height: form.height, viewport: [innerWidth, innerHeight],
+        messageFromItsTop: [box.scrollTop, box.selectionStart, box.selectionEnd],
         scrollWidth: document.documentElement.scrollWidth, clientWidth: document.documentElement.clientWidth, colours };
 }
 
@@ -133,6 +135,7 @@ export async function look(driver, width, height) {
     near(seen.top, (viewHeight - seen.height) / 2, 'top');
     assert.ok(seen.scrollWidth <= seen.clientWidth, `scrolls sideways: ${JSON.stringify(seen)}`);
     assert.deepEqual(seen.colours, points.map(([, colour]) => colour));
+    assert.deepEqual(seen.messageFromItsTop, [0, 0, 0]);
     return scale;
 }
 
