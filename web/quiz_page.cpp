@@ -132,8 +132,6 @@ QuizPage::QuizPage()
     }
     game.LoadQuiz();
     dom::focus(Text1);
-    // The box shows the assignment from its first line.
-    dom::scrollToTop(Text1);
 }
 
 void QuizPage::buildForm()
@@ -161,7 +159,9 @@ void QuizPage::buildForm()
             dom::setAttribute(Text1, "readonly", "");
             dom::setAttribute(Text1, "aria-label", design::MessageBoxName);
             dom::setAttribute(Text1, "style", place(design::MessageBoxPlace));
-            dom::setValue(Text1, design::Assignment);
+            // The box's text as it is made, so that its caret starts at the
+            // beginning and the box shows the assignment from its first line.
+            dom::setText(Text1, design::Assignment);
             break;
         case design::FocusStop::RiverList:
             riverList = std::make_unique<RiverList>(form, std::string(FramedRowId));
