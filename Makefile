@@ -26,6 +26,7 @@ run: build
 test: build
 	@ctest --preset $(PRESET)
 	@$(MAKE) --no-print-directory test-windows
+	@$(MAKE) --no-print-directory test-web
 
 # The Windows program's tests, under Wine on a virtual display.
 .PHONY: test-windows
@@ -57,12 +58,29 @@ windows: deps
 windows-package: windows
 	@cmake --build --preset windows --target windows-package
 
-# Speed, memory and idle CPU against a bare Qt window; never part of `make test`.
-.PHONY: bench
+# The page for the browser, one file: build/web/river-mouth-quiz.html
+.PHONY: web
+web: deps
+	@cmake --preset web -DRMQ_WARNINGS_AS_ERRORS=$(if $(CI),ON,OFF) >/dev/null
+	@cmake --build --preset web
+
+# The page's tests: the game's own under Node, the page in real browsers.
+.PHONY: test-web
+test-web: web
+	@ctest --preset web
+
+# Speed, memory and idle CPU against a bare Qt window, and the web page's start
+# against a plain page in Chromium; never part of `make test`.
+.PHONY: bench bench-web
 bench: deps
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bench/run.sh build/bench
+	@$(MAKE) --no-print-directory bench-web
+
+bench-web: web
+	@tests/web/install.sh
+	@node bench/page_bench.mjs build/web
 
 # The Debian package, left in the build folder: $(BUILD_DIR)/river-mouth-quiz_*.deb
 .PHONY: package

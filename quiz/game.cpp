@@ -1,7 +1,6 @@
 #include "game.h"
 
-#include <charconv>
-#include <cmath>
+#include <algorithm>
 #include <limits>
 
 namespace quiz {
@@ -64,28 +63,37 @@ std::optional<std::int16_t> codeNumber(std::string_view code)
     std::string_view number = leadingNumber(packed);
     if (number.empty())
         return 0;
-    // from_chars takes no plus sign.
     const bool negative = number.front() == '-';
     if (number.front() == '+' || negative)
         number.remove_prefix(1);
 
-    double value = 0;
-    const auto [rest, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range)
+    // Read and rounded in decimal, digit by digit, so that every compiler and
+    // C library gives the same number, however many digits the text has.
+    const std::size_t point = std::min(number.find('.'), number.size());
+    std::string_view whole = number.substr(0, point);
+    const std::string_view fraction = point < number.size() ? number.substr(point + 1) : std::string_view {};
+    while (!whole.empty() && whole.front() == '0')
+        whole.remove_prefix(1);
+    // Six digits are past any 16-bit number, rounded or not.
+    if (whole.size() > 5)
         return std::nullopt;
-    if (error != std::errc() || rest != number.data() + number.size())
-        return 0;
+    int value = 0;
+    for (char c : whole)
+        value = value * 10 + (c - '0');
 
-    // Ties to even, whatever rounding mode the platform is left in.
-    double rounded = std::round(value);
-    if (rounded - value == 0.5 && std::fmod(rounded, 2.0) != 0.0)
-        rounded -= 1.0;
+    // Ties to even: a fraction of exactly one half goes up only from an odd number.
+    if (!fraction.empty()) {
+        const char first = fraction.front();
+        const bool moreThanHalf = fraction.find_first_not_of('0', 1) != std::string_view::npos;
+        if (first > '5' || (first == '5' && (moreThanHalf || value % 2 != 0)))
+            ++value;
+    }
     if (negative)
-        rounded = -rounded;
+        value = -value;
 
-    if (!(rounded >= std::numeric_limits<std::int16_t>::min() && rounded <= std::numeric_limits<std::int16_t>::max()))
+    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
         return std::nullopt;
-    return static_cast<std::int16_t>(rounded);
+    return static_cast<std::int16_t>(value);
 }
 
 QuizGame::QuizGame(QuizView &view)

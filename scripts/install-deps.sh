@@ -33,7 +33,15 @@ packages=(
     g++-mingw-w64-x86-64-posix googletest wine wine64
     # the Windows zip and installer, and their test under Wine
     zip unzip nsis
+    # the page for the browser: the compiler, Node to run the game's tests,
+    # fontTools and brotli to cut its font down to a WOFF2 of its characters
+    emscripten nodejs python3-fonttools python3-brotli
+    # the page played in real browsers: Chromium, Firefox ESR, and WebKitGTK's
+    # WebDriver with its MiniBrowser, on a virtual display
+    chromium firefox-esr webkit2gtk-driver
 )
+# npm comes with Node where Node is not Debian's own.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

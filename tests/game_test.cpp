@@ -336,6 +336,7 @@ TEST(CodeNumber, ReadsTheLeadingDecimalNumberRoundedHalfToEven)
         {"3.5", 4},
         {"0.5", 0},
         {"1.4999", 1},
+        {"2.50000000000000000000001", 3},
         {"-0.5", 0},
         {"-1.5", -2},
         {"+1", 1},

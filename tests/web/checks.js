@@ -1,0 +1,161 @@
+// What every engine must show of the page, beside the shared table: a whole
+// round by mouse and one by keyboard, the look on a phone and a large screen,
+// axe-core's verdict, and that a game writes nothing.
+import assert from 'node:assert/strict';
+import { createRequire } from 'node:module';
+
+import { centreOf, readPage } from './table.js';
+import { Captions, Names, rightTypeOf, verdict } from './answer_key.js';
+
+const axeSource = createRequire(import.meta.url)('axe-core').source;
+
+async function click(driver, what, name) {
+    const point = await driver.run(centreOf, what, name);
+    assert.ok(point, `no ${what} ${name ?? ''} on the page`);
+    await driver.pointer([{ move: point }, { down: true }, { up: true }]);
+}
+
+// Every river answered by mouse, every other one wrongly, then "Изчисти".
+export async function mouseRound(driver, url) {
+    await driver.open({ url });
+    let lines = [];
+    for (const [i, name] of Names.entries()) {
+        const right = rightTypeOf(name);
+        const chosen = i % 2 === 0 ? right : Captions[(Captions.indexOf(right) + 1) % Captions.length];
+        await click(driver, 'type', chosen);
+        await click(driver, 'river', name);
+        lines = [verdict(name, chosen), ...lines];
+        assert.equal(await driver.run(() => document.querySelector('[aria-live=polite]').textContent), lines[0]);
+        const shown = await driver.run(readPage);
+        assert.equal(shown.message, lines.map(line => `${line}\n`).join(''), `after ${name}`);
+        assert.deepEqual(shown.rivers, Names.slice(i + 1), `after ${name}`);
+        assert.equal(shown.on, 'none', `after ${name}`);
+    }
+    await click(driver, 'clear');
+    const shown = await driver.run(readPage);
+    assert.deepEqual([shown.message, shown.rivers], ['Нов избор', Names]);
+}
+
+// Every river answered rightly by keyboard alone: round to the type buttons,
+// the arrows or Space to turn one on, back to the list, Down on the framed
+// row; then Enter on "Изчисти".
+export async function keyboardRound(driver) {
+    await driver.open();
+    await driver.key('Tab', { shift: true });
+    for (const name of Names) {
+        assert.equal((await driver.run(readPage)).focus, 'type делта', `before ${name}`);
+        const index = Captions.indexOf(rightTypeOf(name));
+        if (index === 0)
+            await driver.key(' ');
+        for (let i = 0; i < index; ++i)
+            await driver.key('ArrowDown');
+        await driver.key('Tab', { shift: true });
+        await driver.key('Tab', { shift: true });
+        await driver.key('ArrowDown');
+        const shown = await driver.run(readPage);
+        assert.ok(shown.message.startsWith(`${verdict(name, rightTypeOf(name))}\n`), `${name}: ${shown.message}`);
+        assert.ok(!shown.rivers.includes(name), name);
+        await driver.key('Tab');
+        await driver.key('Tab');
+    }
+    await driver.key('Tab', { shift: true });
+    await driver.key('Enter');
+    const shown = await driver.run(readPage);
+    assert.deepEqual([shown.message, shown.rivers, shown.focus], ['Нов избор', Names, 'clear']);
+    // Round to the message box: at its top, nothing selected.
+    await driver.key('Tab');
+    await driver.key('Tab');
+    const box = await driver.run(() => {
+        const text = document.querySelector('textarea');
+        return [document.activeElement === text, text.scrollTop, text.selectionStart, text.selectionEnd];
+    });
+    assert.deepEqual(box, [true, 0, 0, 0]);
+}
+
+// On a touch screen a tap answers, as a click does, and a slide scrolls the
+// list and answers nothing.
+export async function touch(driver) {
+    await driver.open({ viewport: { width: 360, height: 640, hasTouch: true, isMobile: true } });
+    const tap = async (what, name) => driver.touch([{ start: await driver.run(centreOf, what, name) }, { end: true }]);
+    await tap('type', 'естуар');
+    await tap('river', 'Амур');
+    await tap('type', 'делта');
+    const before = await driver.run(readPage);
+    assert.deepEqual([before.message, before.rivers, before.on], [`${verdict('Амур', 'естуар')}\n`, Names.slice(1), 'делта']);
+    const from = await driver.run(centreOf, 'river', 'Ганг');
+    const slide = [{ start: from }];
+    for (let i = 1; i <= 10; ++i)
+        slide.push({ move: { x: from.x, y: from.y - 6 * i } });
+    await driver.touch([...slide, { end: true }]);
+    assert.deepEqual(await driver.run(readPage), { ...before, focus: 'list' });
+    assert.ok(await driver.run(() => document.querySelector('[role=listbox]').scrollTop > 0), 'the list scrolled');
+}
+
+// Where the form stands in the viewport, and the colour painted at a few of
+// its points (in pixels of the window at 96 dpi); runs in the page.
+function measure(points) {
+    const form = document.querySelector('main').getBoundingClientRect();
+    const scale = form.width / 461;
+    const colours = points.map(([x, y]) => {
+        let element = document.elementFromPoint(form.left + x * scale, form.top + y * scale);
+        let colour = 'none';
+        for (; element; element = element.parentElement) {
+            colour = getComputedStyle(element).backgroundColor;
+            if (colour !== 'transparent' && colour !== 'rgba(0, 0, 0, 0)')
+                break;
+        }
+        return colour;
+    });
+    const box = document.querySelector('textarea');
+    return { left: form.left, top: form.top, width: form.width, height: form.height, viewport: [innerWidth, innerHeight],
+        messageFromItsTop: [box.scrollTop, box.selectionStart, box.selectionEnd],
+        scrollWidth: document.documentElement.scrollWidth, clientWidth: document.documentElement.clientWidth, colours };
+}
+
+const points = [
+    [[3, 340], 'rgb(192, 192, 255)'], // the window
+    [[40, 12], 'rgb(255, 192, 128)'], // the title label
+    [[12, 100], 'rgb(128, 255, 255)'], // the frame
+    [[120, 62], 'rgb(128, 128, 255)'], // a type button
+    [[440, 140], 'rgb(153, 180, 209)'], // the river list
+    [[270, 172], 'rgb(255, 128, 128)'], // "Изчисти"
+];
+
+// The whole form in view, in its proportions, filling the width of a phone
+// and at twice its size in the middle of a large screen.
+export async function look(driver, width, height) {
+    await driver.open({ viewport: { width, height } });
+    const seen = await driver.run(measure, points.map(([point]) => point));
+    const [viewWidth, viewHeight] = seen.viewport;
+    const scale = Math.min(viewWidth / 461, viewHeight / 345, 2);
+    const near = (a, b, what) => assert.ok(Math.abs(a - b) <= 1.5, `${what}: ${a}, not ${b} (${JSON.stringify(seen)})`);
+    near(seen.width, 461 * scale, 'width');
+    near(seen.height, 345 * scale, 'height');
+    near(seen.left, (viewWidth - seen.width) / 2, 'left');
+    near(seen.top, (viewHeight - seen.height) / 2, 'top');
+    assert.ok(seen.scrollWidth <= seen.clientWidth, `scrolls sideways: ${JSON.stringify(seen)}`);
+    assert.deepEqual(seen.colours, points.map(([, colour]) => colour));
+    assert.deepEqual(seen.messageFromItsTop, [0, 0, 0]);
+    return scale;
+}
+
+export async function axe(driver) {
+    await driver.open();
+    await driver.inject(axeSource);
+    const violations = await driver.run(() => window.axe.run().then(result =>
+        result.violations.map(v => `${v.id}: ${v.nodes.map(n => n.target.join(' ')).join(', ')}`)));
+    assert.deepEqual(violations, []);
+    assert.equal(await driver.run(() => document.title), `${process.env.RMQ_PUBLISHER_URL ?? 'www.example.org'} География - вид устие на река`);
+}
+
+// Nothing the page could keep: no cookie, no web storage, no database.
+export async function storage(driver) {
+    return driver.run(async () => ({
+        cookie: document.cookie,
+        local: localStorage.length,
+        session: sessionStorage.length,
+        databases: indexedDB.databases ? (await indexedDB.databases()).length : 0,
+    }));
+}
+
+export const NothingStored = { cookie: '', local: 0, session: 0, databases: 0 };

@@ -1,0 +1,68 @@
+// The page's tests on one engine: the shared table of play, the two rounds,
+// the look, axe-core and what the page asks for and keeps.
+import assert from 'node:assert/strict';
+import { readFileSync, statSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { after, before, test } from 'node:test';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+
+import { assignment } from './answer_key.js';
+import { NothingStored, axe, keyboardRound, look, mouseRound, storage, touch } from './checks.js';
+import { playTable } from './table.js';
+
+export const root = fileURLToPath(new URL('../..', import.meta.url));
+export const pagePath = process.env.RMQ_PAGE ?? `${root}/build/web/river-mouth-quiz.html`;
+
+// startDriver(pageUrl) gives a driver; withTouch where its driver has a touch
+// screen to offer.
+export function engineSuite(name, startDriver, { pageUrl = pathToFileURL(pagePath).href, withTouch = false } = {}) {
+    let driver;
+    before(async () => {
+        assert.ok(statSync(pagePath).size <= 150 * 1024, 'the page is at most 150 KB');
+        driver = await startDriver(pageUrl);
+    });
+    after(async () => driver?.close());
+
+    test(`${name}: the shared table of play`, () => playTable(driver, `${root}/tests/play/table.txt`, assignment(root)));
+    test(`${name}: a whole round by mouse, and nothing kept after it`, async () => {
+        await mouseRound(driver);
+        assert.deepEqual(await storage(driver), NothingStored);
+    });
+    test(`${name}: a whole round by keyboard`, () => keyboardRound(driver));
+    test(`${name}: on a phone held upright the form fills the width`, async () => {
+        assert.ok(await look(driver, 360, 640) < 1);
+    });
+    test(`${name}: on a large screen the form is twice its size, in the middle`, async () => {
+        assert.equal(await look(driver, 1920, 1080), 2);
+    });
+    if (withTouch)
+        test(`${name}: a tap answers, a slide scrolls the list`, () => touch(driver));
+    test(`${name}: axe-core finds nothing`, () => axe(driver));
+    test(`${name}: served by a plain web server, the page asks for nothing but itself`, async () => {
+        const heard = [];
+        const server = createServer((request, response) => {
+            heard.push(request.url);
+            if (request.url !== '/river-mouth-quiz.html') {
+                response.writeHead(404).end();
+                return;
+            }
+            response.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' }).end(readFileSync(pagePath));
+        });
+        await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
+        try {
+            const served = `http://127.0.0.1:${server.address().port}/river-mouth-quiz.html`;
+            driver.requests?.splice(0);
+            await mouseRound(driver, served);
+            assert.deepEqual(heard, ['/river-mouth-quiz.html']);
+            // What the browser itself tells of its requests, where its driver
+            // hears them; WebKit's does not, and its page blocks any other
+            // request by its content security policy all the same.
+            if (driver.requests) {
+                assert.ok(driver.requests.includes(served));
+                assert.deepEqual(driver.requests.filter(url => url !== served && !url.startsWith('data:')), []);
+            }
+        } finally {
+            server.close();
+        }
+    });
+}

@@ -1,0 +1,88 @@
+// Chromium and Firefox ESR, Debian's, started headless by puppeteer-core with
+// a profile of the test's own, and ended by their process id.
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+
+import puppeteer from 'puppeteer-core';
+
+const engines = {
+    chromium: {
+        browser: 'chrome',
+        executablePath: '/usr/bin/chromium',
+        args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+            '--disable-component-update', '--disable-sync'],
+    },
+    firefox: { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', args: [] },
+};
+
+export async function startBrowser(engine, pageUrl) {
+    const profile = mkdtempSync(join(tmpdir(), `rmq-${engine}-`));
+    const { browser: kind, executablePath, args } = engines[engine];
+    const browser = await puppeteer.launch({
+        browser: kind, executablePath, args, headless: true, userDataDir: profile,
+        // Chromium keeps folders of its own in TMPDIR: the profile's folder it is.
+        env: { ...process.env, TMPDIR: profile },
+        defaultViewport: { width: 461, height: 345 },
+    });
+    const pid = browser.process().pid;
+    const page = await browser.newPage();
+    const requests = [];
+    page.on('request', request => requests.push(request.url()));
+    const cdp = kind === 'chrome' ? await page.createCDPSession() : null;
+
+    const driver = {
+        requests,
+        async open({ viewport = { width: 461, height: 345 }, url = pageUrl } = {}) {
+            await page.setViewport(viewport);
+            await page.goto(url, { waitUntil: 'load' });
+            await page.waitForFunction(() => document.querySelectorAll('[role=option]').length > 0);
+        },
+        run: (fn, ...args) => page.evaluate(fn, ...args),
+        inject: source => page.evaluate(source),
+        async key(key, { shift = false } = {}) {
+            if (shift)
+                await page.keyboard.down('Shift');
+            if (key === 'KeypadEnter')
+                await page.keyboard.press(cdp ? 'NumpadEnter' : '\uE007');
+            else if (cdp && [...key].length === 1 && key.charCodeAt(0) > 0x7e) {
+                // A letter of a layout other than US: typed as the keyboard would.
+                await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', key, text: key, unmodifiedText: key });
+                await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', key });
+            } else
+                await page.keyboard.press(key);
+            if (shift)
+                await page.keyboard.up('Shift');
+        },
+        async pointer(actions) {
+            for (const action of actions) {
+                if (action.move)
+                    await page.mouse.move(action.move.x, action.move.y);
+                else if (action.down)
+                    await page.mouse.down();
+                else if (action.up)
+                    await page.mouse.up();
+            }
+        },
+        async touch(steps) {
+            for (const step of steps) {
+                if (step.start)
+                    await page.touchscreen.touchStart(step.start.x, step.start.y);
+                else if (step.move)
+                    await page.touchscreen.touchMove(step.move.x, step.move.y);
+                else
+                    await page.touchscreen.touchEnd();
+            }
+        },
+        async close() {
+            await browser.close().catch(() => {});
+            try {
+                process.kill(pid, 'SIGKILL');
+            } catch {
+                // Ended already, as it should have.
+            }
+            rmSync(profile, { recursive: true, force: true });
+        },
+    };
+    return driver;
+}

@@ -1,0 +1,174 @@
+// The shared table of play (tests/play/table.txt): its reader, and a player
+// that plays it on the page through a driver's real pointer and key events.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+
+import { Names } from './answer_key.js';
+
+// The plays, each {title, steps: [{line, action, changes: {field: value}}]}.
+export function readTable(path) {
+    const plays = [];
+    readFileSync(path, 'utf8').split('\n').forEach((raw, index) => {
+        const line = raw.trim();
+        if (line === '' || line.startsWith('#'))
+            return;
+        const where = `${path}:${index + 1}`;
+        if (line.startsWith('play:')) {
+            plays.push({ title: line.slice(5).trim(), steps: [] });
+            return;
+        }
+        assert.ok(plays.length > 0, `${where}: a step before the first play`);
+        const [action, rest = ''] = line.split('=>').map(part => part.trim());
+        const changes = {};
+        for (const part of rest.split('|').map(p => p.trim()).filter(p => p !== '')) {
+            const colon = part.indexOf(':');
+            assert.ok(colon > 0, `${where}: "${part}" is no field`);
+            const field = part.slice(0, colon).trim();
+            assert.ok(['message', 'rivers', 'selected', 'framed', 'on', 'focus'].includes(field),
+                `${where}: unknown field ${field}`);
+            changes[field] = part.slice(colon + 1).trim();
+        }
+        plays.at(-1).steps.push({ line: `${where}: ${line}`, action, changes });
+    });
+    return plays;
+}
+
+// What the window shows when it opens; the message box's text with its line
+// breaks as the text box keeps them, LF alone.
+export function openingState(assignment) {
+    return { message: assignment.replace(/\r\n/g, '\n'), rivers: [...Names], selected: 'none', framed: 'Амур',
+        on: 'none', focus: 'message' };
+}
+
+// The state after a step: the one before with the step's changes.
+export function applyChanges(before, changes, assignment) {
+    const after = { ...before, rivers: [...before.rivers] };
+    for (const [field, value] of Object.entries(changes)) {
+        if (field === 'message') {
+            if (value === 'assignment')
+                after.message = assignment.replace(/\r\n/g, '\n');
+            else if (value === 'empty')
+                after.message = '';
+            else if (value.startsWith('"') && value.endsWith('"') && value.length >= 2)
+                after.message = value.slice(1, -1);
+            else if (value.startsWith('+'))
+                after.message = `${value.slice(1).trim()}\n${before.message}`;
+            else
+                assert.fail(`message: ${value} is no message`);
+        } else if (field === 'rivers') {
+            if (value === 'all')
+                after.rivers = [...Names];
+            else if (value === 'none')
+                after.rivers = [];
+            else if (value.startsWith('-')) {
+                const gone = value.slice(1).split(',').map(n => n.trim());
+                for (const name of gone)
+                    assert.ok(before.rivers.includes(name), `rivers: ${name} was not in the list`);
+                after.rivers = before.rivers.filter(n => !gone.includes(n));
+            } else
+                assert.fail(`rivers: ${value} is no list`);
+        } else {
+            after[field] = value;
+        }
+    }
+    return after;
+}
+
+// Reads the six fields from the page, as a person reads them; runs in the page.
+export function readPage() {
+    const box = document.querySelector('textarea');
+    const list = document.querySelector('[role=listbox]');
+    const rows = [...list.querySelectorAll('[role=option]')];
+    const framedId = list.getAttribute('aria-activedescendant');
+    const framed = framedId ? document.getElementById(framedId) : null;
+    const caption = radio => radio.closest('label').textContent;
+    const on = [...document.querySelectorAll('input[type=radio]')].find(radio => radio.checked);
+    const selected = rows.find(row => row.getAttribute('aria-selected') === 'true');
+    const active = document.activeElement;
+    let focus = 'none';
+    if (active === box)
+        focus = 'message';
+    else if (active === list)
+        focus = 'list';
+    else if (active && active.tagName === 'BUTTON')
+        focus = 'clear';
+    else if (active && active.type === 'radio')
+        focus = `type ${caption(active)}`;
+    return { message: box.value, rivers: rows.map(row => row.textContent), selected: selected ? selected.textContent : 'none',
+        framed: framed ? framed.textContent : 'none', on: on ? caption(on) : 'none', focus };
+}
+
+// Where a control stands on the page, brought into view first when it is a
+// row of the list; runs in the page.
+export function centreOf(what, name) {
+    let element;
+    if (what === 'type')
+        element = [...document.querySelectorAll('label')].find(label => label.textContent === name);
+    else if (what === 'river') {
+        element = [...document.querySelectorAll('[role=option]')].find(row => row.textContent === name);
+        if (element) {
+            const list = element.parentElement;
+            if (element.offsetTop < list.scrollTop)
+                list.scrollTop = element.offsetTop;
+            else if (element.offsetTop + element.offsetHeight > list.scrollTop + list.clientHeight)
+                list.scrollTop = element.offsetTop + element.offsetHeight - list.clientHeight;
+        }
+    } else if (what === 'clear')
+        element = document.querySelector('button');
+    else if (what === 'message')
+        element = document.querySelector('textarea');
+    if (!element)
+        return null;
+    const box = element.getBoundingClientRect();
+    const list = document.querySelector('[role=listbox]').getBoundingClientRect();
+    return { x: box.left + box.width / 2, y: box.top + box.height / 2, listRight: list.right };
+}
+
+const keyNames = { Up: 'ArrowUp', Down: 'ArrowDown', Left: 'ArrowLeft', Right: 'ArrowRight', Space: ' ' };
+
+// Plays one action on the page through the driver.
+export async function act(driver, action, where) {
+    const words = action.split(' ');
+    if (words[0] === 'key') {
+        const key = action.slice(4);
+        if (key === 'Shift+Tab')
+            return driver.key('Tab', { shift: true });
+        return driver.key(keyNames[key] ?? key);
+    }
+    const centre = async (what, name) => {
+        const point = await driver.run(centreOf, what, name);
+        assert.ok(point, `${where}: no ${what} ${name ?? ''} on the page`);
+        return point;
+    };
+    const slide = action.match(/^slide river (.+) to river (.+?)( then out)?$/);
+    if (slide) {
+        const from = await centre('river', slide[1]);
+        await driver.pointer([{ move: from }, { down: true }]);
+        const to = await centre('river', slide[2]);
+        const moves = [];
+        for (let i = 1; i <= 4; ++i)
+            moves.push({ move: { x: from.x, y: from.y + (to.y - from.y) * i / 4 } });
+        if (slide[3])
+            moves.push({ move: { x: to.listRight + 4, y: to.y } });
+        return driver.pointer([...moves, { up: true }]);
+    }
+    const click = action.match(/^click (type|river|clear|message) ?(.*)$/);
+    assert.ok(click, `${where}: unknown action "${action}"`);
+    const point = await centre(click[1], click[2] || undefined);
+    return driver.pointer([{ move: point }, { down: true }, { up: true }]);
+}
+
+// Plays every play of the table, each on the page just opened, and compares
+// all six fields after every step.
+export async function playTable(driver, tablePath, assignment) {
+    for (const play of readTable(tablePath)) {
+        await driver.open();
+        let expected = openingState(assignment);
+        assert.deepEqual(await driver.run(readPage), expected, `play "${play.title}": the page as it opens`);
+        for (const step of play.steps) {
+            await act(driver, step.action, step.line);
+            expected = applyChanges(expected, step.changes, assignment);
+            assert.deepEqual(await driver.run(readPage), expected, `play "${play.title}", ${step.line}`);
+        }
+    }
+}

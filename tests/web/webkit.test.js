@@ -1,0 +1,4 @@
+import { engineSuite } from './engine_suite.js';
+import { startWebKit } from './webkit_driver.js';
+
+engineSuite('WebKit', startWebKit);

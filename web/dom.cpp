@@ -1,0 +1,275 @@
+#include "dom.h"
+
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
+#include <cstdlib>
+#include <vector>
+
+// The elements live in a JavaScript array, indexed by their handles.
+// clang-format off
+EM_JS(int, rmq_create, (const char *tag, int parent), {
+    if (!Module.rmqElements)
+        Module.rmqElements = [document];
+    const element = document.createElement(UTF8ToString(tag));
+    (parent === 0 ? document.body : Module.rmqElements[parent]).appendChild(element);
+    Module.rmqElements.push(element);
+    return Module.rmqElements.length - 1;
+});
+EM_JS(void, rmq_set_attribute, (int element, const char *name, const char *value), {
+    Module.rmqElements[element].setAttribute(UTF8ToString(name), UTF8ToString(value));
+});
+EM_JS(void, rmq_set_text, (int element, const char *text), {
+    Module.rmqElements[element].textContent = UTF8ToString(text);
+});
+EM_JS(void, rmq_set_title, (const char *title), {
+    document.title = UTF8ToString(title);
+});
+EM_JS(void, rmq_add_style_sheet, (const char *css), {
+    const style = document.createElement("style");
+    style.textContent = UTF8ToString(css);
+    document.head.appendChild(style);
+});
+EM_JS(void, rmq_listen, (int element, const char *type, int listener), {
+    Module.rmqElements[element].addEventListener(UTF8ToString(type), function(event) {
+        const stack = stackSave();
+        const key = allocateUTF8OnStack(event.key || "");
+        const code = allocateUTF8OnStack(event.code || "");
+        const other = event.ctrlKey || event.altKey || event.metaKey;
+        const acted = Module._rmq_dispatch(listener, key, code, event.shiftKey ? 1 : 0, other ? 1 : 0, event.button || 0,
+            event.pointerId || 0, event.clientX || 0, event.clientY || 0);
+        stackRestore(stack);
+        if (acted)
+            event.preventDefault();
+    });
+});
+EM_JS(void, rmq_focus, (int element), {
+    Module.rmqElements[element].focus();
+});
+EM_JS(int, rmq_focused, (), {
+    return Module.rmqElements.indexOf(document.activeElement);
+});
+EM_JS(void, rmq_click, (int element), {
+    Module.rmqElements[element].click();
+});
+EM_JS(void, rmq_set_checked, (int element, int checked), {
+    Module.rmqElements[element].checked = checked !== 0;
+});
+EM_JS(int, rmq_is_checked, (int element), {
+    return Module.rmqElements[element].checked ? 1 : 0;
+});
+EM_JS(char *, rmq_value, (int element), {
+    return allocateUTF8(Module.rmqElements[element].value);
+});
+EM_JS(void, rmq_set_value, (int element, const char *text), {
+    Module.rmqElements[element].value = UTF8ToString(text);
+});
+EM_JS(void, rmq_scroll_to_top, (int element), {
+    const box = Module.rmqElements[element];
+    box.setSelectionRange(0, 0);
+    box.scrollTop = 0;
+});
+EM_JS(void, rmq_append_child, (int parent, const char *tag, const char *text, const char *role), {
+    const child = document.createElement(UTF8ToString(tag));
+    child.textContent = UTF8ToString(text);
+    child.setAttribute("role", UTF8ToString(role));
+    Module.rmqElements[parent].appendChild(child);
+});
+EM_JS(void, rmq_remove_child, (int parent, int position), {
+    Module.rmqElements[parent].children[position].remove();
+});
+EM_JS(void, rmq_remove_children, (int parent), {
+    Module.rmqElements[parent].replaceChildren();
+});
+EM_JS(void, rmq_scroll_child_into_view, (int parent, int position), {
+    const list = Module.rmqElements[parent];
+    const child = list.children[position];
+    if (child.offsetTop < list.scrollTop)
+        list.scrollTop = child.offsetTop;
+    else if (child.offsetTop + child.offsetHeight > list.scrollTop + list.clientHeight)
+        list.scrollTop = child.offsetTop + child.offsetHeight - list.clientHeight;
+});
+EM_JS(int, rmq_child_at, (int parent, double x, double y), {
+    const list = Module.rmqElements[parent];
+    const element = document.elementFromPoint(x, y);
+    return element && element.parentElement === list ? Array.prototype.indexOf.call(list.children, element) : -1;
+});
+EM_JS(int, rmq_children_in_view, (int parent), {
+    const list = Module.rmqElements[parent];
+    const row = list.firstElementChild;
+    return row && row.offsetHeight > 0 ? Math.max(1, Math.floor(list.clientHeight / row.offsetHeight)) : 1;
+});
+EM_JS(char *, rmq_text, (int element), {
+    return allocateUTF8(Module.rmqElements[element].textContent);
+});
+// The selected row and the framed one, which the list names as the row its
+// keys go on from.
+EM_JS(void, rmq_mark_rows, (int parent, int selected, int framed, const char *framedId), {
+    const list = Module.rmqElements[parent];
+    const id = UTF8ToString(framedId);
+    Array.prototype.forEach.call(list.children, function(row, position) {
+        row.setAttribute("aria-selected", position === selected ? "true" : "false");
+        if (position === framed)
+            row.id = id;
+        else
+            row.removeAttribute("id");
+    });
+    if (framed >= 0 && framed < list.children.length)
+        list.setAttribute("aria-activedescendant", id);
+    else
+        list.removeAttribute("aria-activedescendant");
+});
+EM_JS(void, rmq_capture_pointer, (int element, int pointerId), {
+    Module.rmqElements[element].setPointerCapture(pointerId);
+});
+// clang-format on
+
+namespace dom {
+
+namespace {
+
+std::vector<Listener> &listeners()
+{
+    static std::vector<Listener> all;
+    return all;
+}
+
+std::string owned(std::string_view view)
+{
+    return std::string(view);
+}
+
+} // namespace
+
+Element create(std::string_view tag, Element parent)
+{
+    return rmq_create(owned(tag).c_str(), parent);
+}
+
+void setAttribute(Element element, std::string_view name, std::string_view value)
+{
+    rmq_set_attribute(element, owned(name).c_str(), owned(value).c_str());
+}
+
+void setText(Element element, std::string_view text)
+{
+    rmq_set_text(element, owned(text).c_str());
+}
+
+void setTitle(std::string_view title)
+{
+    rmq_set_title(owned(title).c_str());
+}
+
+void addStyleSheet(std::string_view css)
+{
+    rmq_add_style_sheet(owned(css).c_str());
+}
+
+void listen(Element element, std::string_view type, Listener listener)
+{
+    listeners().push_back(std::move(listener));
+    rmq_listen(element, owned(type).c_str(), static_cast<int>(listeners().size()) - 1);
+}
+
+void focus(Element element)
+{
+    rmq_focus(element);
+}
+
+Element focused()
+{
+    const int element = rmq_focused();
+    return element > Document ? element : None;
+}
+
+void click(Element element)
+{
+    rmq_click(element);
+}
+
+void setChecked(Element element, bool checked)
+{
+    rmq_set_checked(element, checked ? 1 : 0);
+}
+
+bool isChecked(Element element)
+{
+    return rmq_is_checked(element) != 0;
+}
+
+std::string value(Element element)
+{
+    char *raw = rmq_value(element);
+    std::string result(raw);
+    std::free(raw);
+    return result;
+}
+
+void setValue(Element element, std::string_view text)
+{
+    rmq_set_value(element, owned(text).c_str());
+}
+
+void scrollToTop(Element element)
+{
+    rmq_scroll_to_top(element);
+}
+
+void appendChild(Element parent, std::string_view tag, std::string_view text, std::string_view role)
+{
+    rmq_append_child(parent, dom::owned(tag).c_str(), owned(text).c_str(), owned(role).c_str());
+}
+
+void removeChild(Element parent, int position)
+{
+    rmq_remove_child(parent, position);
+}
+
+void removeChildren(Element parent)
+{
+    rmq_remove_children(parent);
+}
+
+void scrollChildIntoView(Element parent, int position)
+{
+    rmq_scroll_child_into_view(parent, position);
+}
+
+int childAt(Element parent, double x, double y)
+{
+    return rmq_child_at(parent, x, y);
+}
+
+int childrenInView(Element parent)
+{
+    return rmq_children_in_view(parent);
+}
+
+std::string text(Element element)
+{
+    char *raw = rmq_text(element);
+    std::string result(raw);
+    std::free(raw);
+    return result;
+}
+
+void markRows(Element parent, int selected, int framed, std::string_view framedId)
+{
+    rmq_mark_rows(parent, selected, framed, owned(framedId).c_str());
+}
+
+void capturePointer(Element element, int pointerId)
+{
+    rmq_capture_pointer(element, pointerId);
+}
+
+} // namespace dom
+
+// Every listener's event comes in here from the page's script.
+extern "C" EMSCRIPTEN_KEEPALIVE int rmq_dispatch(int listener, const char *key, const char *code, int shift,
+    int otherModifier, int button, int pointerId, double x, double y)
+{
+    const dom::Event event {key, code, shift != 0, otherModifier != 0, button, pointerId, x, y};
+    return dom::listeners().at(static_cast<std::size_t>(listener))(event) ? 1 : 0;
+}

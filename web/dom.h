@@ -1,0 +1,68 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+// The few things the page does to its elements, each one call on the DOM.
+// An element is known by a small handle; 0 is the document itself.
+namespace dom {
+
+using Element = int;
+inline constexpr Element Document = 0;
+inline constexpr Element None = -1;
+
+// What a listener hears of an event: the key as the browser names it ("Tab",
+// "ArrowDown", "а") and the place of the key on the keyboard ("Tab", "KeyA"),
+// the modifiers, the mouse button and where the pointer is.
+struct Event
+{
+    std::string key;
+    std::string code;
+    bool shift = false;
+    bool otherModifier = false;
+    int button = 0;
+    int pointerId = 0;
+    double x = 0;
+    double y = 0;
+};
+
+// A listener answers whether it acted, so that the browser does not as well.
+using Listener = std::function<bool(const Event &)>;
+
+Element create(std::string_view tag, Element parent);
+void setAttribute(Element element, std::string_view name, std::string_view value);
+void setText(Element element, std::string_view text);
+std::string text(Element element);
+void setTitle(std::string_view title);
+void addStyleSheet(std::string_view css);
+void listen(Element element, std::string_view type, Listener listener);
+
+void focus(Element element);
+// The element with the keyboard focus; None when it is on none of ours.
+Element focused();
+void click(Element element);
+void setChecked(Element element, bool checked);
+bool isChecked(Element element);
+
+// A text box's text; the browser keeps its line breaks as LF alone.
+std::string value(Element element);
+void setValue(Element element, std::string_view text);
+// Leaves the text box scrolled to the top, with nothing selected.
+void scrollToTop(Element element);
+
+// The children of a list, by position.
+void appendChild(Element parent, std::string_view tag, std::string_view text, std::string_view role);
+void removeChild(Element parent, int position);
+void removeChildren(Element parent);
+void scrollChildIntoView(Element parent, int position);
+// Marks the selected child, and gives the framed one the id that the parent
+// names as its active descendant; -1 marks none.
+void markRows(Element parent, int selected, int framed, std::string_view framedId);
+// The position of the child under the point, -1 when the point is on none.
+int childAt(Element parent, double x, double y);
+// How many children show whole at once.
+int childrenInView(Element parent);
+void capturePointer(Element element, int pointerId);
+
+} // namespace dom

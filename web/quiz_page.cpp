@@ -1,0 +1,416 @@
+#include "quiz_page.h"
+
+#include <catalogue.h>
+#include <config.h>
+#include <form_design.h>
+
+#include <cmath>
+#include <memory>
+
+namespace design = quiz::design;
+
+namespace {
+
+constexpr int RiverListIndex = 0;
+constexpr std::string_view FramedRowId = "rmq-framed";
+
+std::string colour(design::Rgb rgb)
+{
+    return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," + std::to_string(rgb.blue) + ")";
+}
+
+constexpr double FormWidth = static_cast<double>(design::ClientArea.width) / design::TwipsPerPixel;
+constexpr double FormHeight = static_cast<double>(design::ClientArea.height) / design::TwipsPerPixel;
+
+// A number for the style sheet, to nine decimals: enough for any screen, and
+// no printf to carry in the page.
+std::string decimal(double value)
+{
+    const auto scaled = static_cast<long long>(std::llround(std::abs(value) * 1e9));
+    std::string fraction = std::to_string(scaled % 1000000000);
+    fraction.insert(0, 9 - fraction.size(), '0');
+    return (value < 0 ? "-" : "") + std::to_string(scaled / 1000000000) + "." + fraction;
+}
+
+// A length on the form's grid, in pixels of the window at 96 dots per inch:
+// the page scales the whole form as one, from its width, --w.
+std::string length(double pixels)
+{
+    return "calc(var(--w)*" + decimal(pixels / FormWidth) + ")";
+}
+
+std::string place(design::Twips twips)
+{
+    const auto pixels = [](int value) { return length(static_cast<double>(value) / design::TwipsPerPixel); };
+    return "left:" + pixels(twips.left) + ";top:" + pixels(twips.top) + ";width:" + pixels(twips.width)
+        + ";height:" + pixels(twips.height) + ";";
+}
+
+std::string fontFamily()
+{
+    return "\"" + std::string(design::TextFont.family) + "\",\"" RMQ_WEB_FONT_FAMILY "\",serif";
+}
+
+// The window's client area, scaled to fit the viewport whole, at most twice
+// its size, and set in the middle of it. The edges are the 3-D colours of the
+// Windows controls.
+std::string styleSheet()
+{
+    const std::string raised = "border:" + length(1) + " solid;border-color:" + colour(design::EdgeHighlight) + " "
+        + colour(design::EdgeDarkShadow) + " " + colour(design::EdgeDarkShadow) + " "
+        + colour(design::EdgeHighlight) + ";";
+    const std::string sunken = "border:" + length(2) + " inset " + colour(design::EdgeShadow) + ";";
+    return ":root{--w:min(100vw, 100vh * " + decimal(FormWidth / FormHeight) + ", " + decimal(2 * FormWidth)
+        + "px)}"
+          "html,body{margin:0;height:100%;overflow:hidden}"
+          "body{display:flex;align-items:center;justify-content:center}"
+          "main{position:relative;flex:none;width:"
+        + length(FormWidth) + ";height:" + length(FormHeight) + ";background:" + colour(design::WindowColour)
+        + ";font-family:" + fontFamily() + ";font-size:" + length(design::TextFont.points * 4.0 / 3.0)
+        + ";font-weight:" + std::to_string(design::TextFont.weight) + ";color:" + colour(design::CaptionColour)
+        + "}"
+          "main *{box-sizing:border-box;position:absolute;margin:0;padding:0;font:inherit;color:inherit}"
+          ".label{background:"
+        + colour(design::LabelColour)
+        + ";text-align:center;white-space:nowrap;overflow:hidden}"
+          "fieldset{border:0;min-width:0;background:"
+        + colour(design::FrameColour)
+        + "}"
+          ".edge{left:0;right:0;bottom:0;top:"
+        + length(8) + ";border:" + length(1) + " solid " + colour(design::EdgeShadow) + ";box-shadow:inset "
+        + length(1) + " " + length(1) + " " + colour(design::EdgeHighlight) + "," + length(1) + " " + length(1)
+        + " " + colour(design::EdgeHighlight)
+        + "}"
+          "legend{left:"
+        + length(6) + ";top:0;padding:0 " + length(2) + ";line-height:" + length(16) + ";background:"
+        + colour(design::FrameColour)
+        + "}"
+          "label{display:flex;align-items:center;background:"
+        + colour(design::OptionColour)
+        + ";white-space:nowrap}"
+          "input{position:static;appearance:none;-webkit-appearance:none;flex:none;width:"
+        + length(13) + ";height:" + length(13) + ";margin:0 " + length(4) + " 0 " + length(1)
+        + ";border-radius:50%;border:" + length(1) + " solid " + colour(design::EdgeShadow) + ";background:"
+        + colour(design::IndicatorWellColour)
+        + "}"
+          "input:checked{background:radial-gradient("
+        + colour(design::CaptionColour) + " 0 " + length(2.5) + "," + colour(design::IndicatorWellColour) + " "
+        + length(3) + ")}"
+          "[role=listbox]{overflow-y:auto;overflow-x:hidden;touch-action:pan-y;user-select:none;-webkit-user-select:"
+          "none;outline:none;"
+        + sunken + "background:" + colour(design::ActiveTitleBarStandIn)
+        + ";color:" + colour(design::readableTextOn(design::ActiveTitleBarStandIn))
+        + "}"
+          "[role=option]{position:static;white-space:nowrap;padding:0 "
+        + length(2) + ";line-height:" + length(18)
+        + "}"
+          "[role=option][aria-selected=true]{background:Highlight;color:HighlightText}"
+          "[role=listbox]:focus #"
+        + std::string(FramedRowId) + "{outline:" + length(1) + " dotted;outline-offset:-" + length(1)
+        + "}"
+          "button{"
+        + raised + "background:" + colour(design::ClearColour)
+        + "}"
+          "button:active{border-color:"
+        + colour(design::EdgeDarkShadow)
+        + "}"
+          "textarea{resize:none;overflow-y:scroll;padding:"
+        + length(1) + " " + length(2) + ";" + sunken
+        + "background:Field;color:FieldText}"
+          ".announcer{width:1px;height:1px;overflow:hidden;clip-path:inset(50%);white-space:nowrap}";
+}
+
+} // namespace
+
+QuizPage::QuizPage()
+    : game(*this)
+{
+    buildForm();
+    for (const quiz::CatalogueEntry &entry : quiz::QuizCatalogue::Entries) {
+        hiddenLists[1].items.emplace_back(entry.name);
+        hiddenLists[2].items.emplace_back(entry.code);
+    }
+    game.LoadQuiz();
+    dom::focus(Text1);
+}
+
+void QuizPage::buildForm()
+{
+    dom::setTitle(std::string(config::PublisherUrl) + " " + std::string(design::TitleText));
+    dom::addStyleSheet(styleSheet());
+    form = dom::create("main", dom::Document);
+
+    const dom::Element heading = dom::create("h1", form);
+    dom::setAttribute(heading, "class", "label");
+    dom::setAttribute(heading, "style", place(design::Label1[0].place));
+    dom::setText(heading, design::Label1[0].text);
+
+    const dom::Element listHeading = dom::create("div", form);
+    dom::setAttribute(listHeading, "class", "label");
+    dom::setAttribute(listHeading, "id", "rmq-river-heading");
+    dom::setAttribute(listHeading, "style", place(design::Label1[1].place));
+    dom::setText(listHeading, design::Label1[1].text);
+
+    // The controls stand in the page in the order the keys visit them.
+    for (const design::FocusStop stop : design::TabOrder) {
+        switch (stop) {
+        case design::FocusStop::MessageBox:
+            Text1 = dom::create("textarea", form);
+            dom::setAttribute(Text1, "readonly", "");
+            dom::setAttribute(Text1, "aria-label", design::MessageBoxName);
+            dom::setAttribute(Text1, "style", place(design::MessageBoxPlace));
+            // The box's text as it is made, so that its caret starts at the
+            // beginning and the box shows the assignment from its first line.
+            dom::setText(Text1, design::Assignment);
+            break;
+        case design::FocusStop::RiverList:
+            riverList = std::make_unique<RiverList>(form, std::string(FramedRowId));
+            dom::setAttribute(riverList->element(), "aria-labelledby", "rmq-river-heading");
+            dom::setAttribute(riverList->element(), "style", place(design::RiverListPlace));
+            riverList->selectionChanged = [this] { game.PickRiver(RiverListIndex); };
+            break;
+        case design::FocusStop::ClearButton:
+            Command1 = dom::create("button", form);
+            dom::setAttribute(Command1, "type", "button");
+            dom::setAttribute(Command1, "style", place(design::ClearPlace));
+            dom::setText(Command1, design::ClearCaption);
+            dom::listen(Command1, "click", [this](const dom::Event &) {
+                dom::focus(Command1);
+                game.ClearQuiz();
+                return false;
+            });
+            break;
+        case design::FocusStop::TypeButtons: {
+            const dom::Element frame = dom::create("fieldset", form);
+            dom::setAttribute(frame, "style", place(design::FramePlace));
+            const dom::Element edge = dom::create("div", frame);
+            dom::setAttribute(edge, "class", "edge");
+            const dom::Element legend = dom::create("legend", frame);
+            dom::setText(legend, design::FrameCaption);
+            for (const quiz::MouthType &type : quiz::QuizCatalogue::MouthTypes) {
+                const int index = type.index;
+                const dom::Element label = dom::create("label", frame);
+                dom::setAttribute(label, "style", place(design::optionPlace(index)));
+                Option1[index] = dom::create("input", label);
+                dom::setAttribute(Option1[index], "type", "radio");
+                dom::setAttribute(Option1[index], "name", "rmq-type");
+                Option1Caption[index] = dom::create("span", label);
+                dom::setAttribute(Option1Caption[index], "style", "position:static");
+                dom::setText(Option1Caption[index], type.caption);
+                dom::listen(Option1[index], "click", [this, index](const dom::Event &) {
+                    dom::focus(Option1[index]);
+                    if (isTypeButtonOn(index))
+                        game.ChooseType(index);
+                    return false;
+                });
+            }
+            break;
+        }
+        }
+    }
+
+    // Each new first line of the message box, for a screen reader to say.
+    announcer = dom::create("div", form);
+    dom::setAttribute(announcer, "class", "announcer");
+    dom::setAttribute(announcer, "aria-live", "polite");
+
+    dom::listen(dom::Document, "keydown", [this](const dom::Event &event) { return keyPressed(event); });
+}
+
+bool QuizPage::keyPressed(const dom::Event &event)
+{
+    if (event.otherModifier)
+        return false;
+    // WebKitGTK names Shift+Tab's key "Unidentified" (GTK's ISO_Left_Tab);
+    // its place on the keyboard is Tab's all the same.
+    if (event.key == "Tab" || event.code == "Tab") {
+        moveFocus(event.shift);
+        return true;
+    }
+    const dom::Element at = dom::focused();
+    if (at == riverList->element())
+        return riverList->keyPressed(event);
+    if (at == Command1 && (event.key == "Enter" || event.key == " ")) {
+        dom::click(Command1);
+        return true;
+    }
+    if (const int index = typeButtonIndexOf(at); index >= 0)
+        return typeButtonKeyPressed(index, event.key);
+    return false;
+}
+
+// As the Windows option buttons: the arrows turn the next or the previous one
+// on, round the group, and Space turns on the one with the focus; either is a
+// click.
+bool QuizPage::typeButtonKeyPressed(int index, const std::string &key)
+{
+    const int count = static_cast<int>(Option1.size());
+    int to = -1;
+    if (key == "ArrowDown" || key == "ArrowRight")
+        to = (index + 1) % count;
+    else if (key == "ArrowUp" || key == "ArrowLeft")
+        to = (index + count - 1) % count;
+    else if (key == " ")
+        to = index;
+    else
+        return key == "Enter";
+    dom::focus(Option1[to]);
+    dom::click(Option1[to]);
+    return true;
+}
+
+// Tab and Shift+Tab go round the form's controls; the type buttons are one
+// stop, entered at the one that is on, or at the first when none is.
+void QuizPage::moveFocus(bool backwards)
+{
+    const dom::Element at = dom::focused();
+    const auto stopOf = [&](dom::Element element) {
+        if (element == Text1)
+            return 0;
+        if (element == riverList->element())
+            return 1;
+        if (element == Command1)
+            return 2;
+        if (typeButtonIndexOf(element) >= 0)
+            return 3;
+        return -1;
+    };
+    const int stops = static_cast<int>(design::TabOrder.size());
+    int position = -1;
+    for (int i = 0; i < stops; ++i) {
+        const int stop = static_cast<int>(design::TabOrder[i]);
+        if (stop == stopOf(at))
+            position = i;
+    }
+    if (position < 0)
+        position = backwards ? 0 : stops - 1;
+    position = (position + (backwards ? stops - 1 : 1)) % stops;
+
+    switch (design::TabOrder[position]) {
+    case design::FocusStop::MessageBox:
+        dom::focus(Text1);
+        dom::scrollToTop(Text1);
+        break;
+    case design::FocusStop::RiverList:
+        dom::focus(riverList->element());
+        break;
+    case design::FocusStop::ClearButton:
+        dom::focus(Command1);
+        break;
+    case design::FocusStop::TypeButtons: {
+        int on = 0;
+        for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
+            if (isTypeButtonOn(i))
+                on = i;
+        }
+        dom::focus(Option1[on]);
+        break;
+    }
+    }
+}
+
+int QuizPage::typeButtonIndexOf(dom::Element element) const
+{
+    for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
+        if (Option1[i] == element)
+            return i;
+    }
+    return -1;
+}
+
+int QuizPage::listCount(int list) const
+{
+    if (list == RiverListIndex)
+        return riverList->count();
+    return static_cast<int>(hiddenLists.at(list - 1).items.size());
+}
+
+std::string QuizPage::listItem(int list, int position) const
+{
+    if (list == RiverListIndex)
+        return riverList->item(position);
+    return hiddenLists.at(list - 1).items.at(position);
+}
+
+void QuizPage::clearList(int list)
+{
+    if (list == RiverListIndex)
+        riverList->clear();
+    else
+        hiddenLists.at(list - 1) = {};
+}
+
+void QuizPage::appendToList(int list, const std::string &text)
+{
+    if (list == RiverListIndex)
+        riverList->append(text);
+    else
+        hiddenLists.at(list - 1).items.push_back(text);
+}
+
+void QuizPage::removeListItem(int list, int position)
+{
+    if (list == RiverListIndex) {
+        riverList->remove(position);
+        return;
+    }
+    HiddenList &hidden = hiddenLists.at(list - 1);
+    hidden.items.erase(hidden.items.begin() + position);
+    if (hidden.selection == position)
+        hidden.selection = -1;
+    else if (hidden.selection > position)
+        --hidden.selection;
+}
+
+int QuizPage::listSelection(int list) const
+{
+    if (list == RiverListIndex)
+        return riverList->selection();
+    return hiddenLists.at(list - 1).selection;
+}
+
+void QuizPage::selectInList(int list, int position)
+{
+    if (list == RiverListIndex)
+        riverList->select(position);
+    else
+        hiddenLists.at(list - 1).selection = position;
+}
+
+bool QuizPage::isTypeButtonOn(int index) const
+{
+    return dom::isChecked(Option1.at(index));
+}
+
+void QuizPage::turnTypeButtonOff(int index)
+{
+    dom::setChecked(Option1.at(index), false);
+}
+
+std::string QuizPage::typeButtonCaption(int index) const
+{
+    return dom::text(Option1Caption.at(index));
+}
+
+std::string QuizPage::messageText() const
+{
+    // The text box keeps a line break as LF alone; the game's is CR LF.
+    const std::string shown = dom::value(Text1);
+    std::string text;
+    text.reserve(shown.size() + shown.size() / 32);
+    for (const char c : shown) {
+        if (c == '\n')
+            text += '\r';
+        text += c;
+    }
+    return text;
+}
+
+void QuizPage::setMessageText(const std::string &text)
+{
+    dom::setValue(Text1, text);
+    dom::scrollToTop(Text1);
+    // Each new verdict and the note of a new round stand in the first line.
+    if (!text.empty())
+        dom::setText(announcer, text.substr(0, text.find("\r\n")));
+}

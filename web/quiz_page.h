@@ -1,0 +1,59 @@
+#pragma once
+
+#include "dom.h"
+#include "river_list.h"
+
+#include <game.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The quiz's form as a web page: it builds the page's controls from the form's
+// design, implements QuizView on them and hands every event to QuizGame.
+class QuizPage : public quiz::QuizView
+{
+public:
+    QuizPage();
+
+    int listCount(int list) const override;
+    std::string listItem(int list, int position) const override;
+    void clearList(int list) override;
+    void appendToList(int list, const std::string &text) override;
+    void removeListItem(int list, int position) override;
+    int listSelection(int list) const override;
+    void selectInList(int list, int position) override;
+
+    bool isTypeButtonOn(int index) const override;
+    void turnTypeButtonOff(int index) override;
+    std::string typeButtonCaption(int index) const override;
+
+    std::string messageText() const override;
+    void setMessageText(const std::string &text) override;
+
+private:
+    // The lists the page never shows: the working codes and the answer key.
+    struct HiddenList
+    {
+        std::vector<std::string> items;
+        int selection = -1;
+    };
+
+    void buildForm();
+    bool keyPressed(const dom::Event &event);
+    bool typeButtonKeyPressed(int index, const std::string &key);
+    void moveFocus(bool backwards);
+    int typeButtonIndexOf(dom::Element element) const;
+
+    dom::Element form = dom::None;
+    dom::Element Text1 = dom::None;
+    dom::Element Command1 = dom::None;
+    std::array<dom::Element, 3> Option1 {};
+    std::array<dom::Element, 3> Option1Caption {};
+    dom::Element announcer = dom::None;
+    std::unique_ptr<RiverList> riverList;
+    std::array<HiddenList, 3> hiddenLists;
+
+    quiz::QuizGame game;
+};
