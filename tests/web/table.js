@@ -86,8 +86,10 @@ export function readPage() {
     const selected = rows.find(row => row.getAttribute('aria-selected') === 'true');
     const active = document.activeElement;
     let focus = 'none';
+    // The message box counts as focused as the table means it only with
+    // nothing in it selected and its first line at the top.
     if (active === box)
-        focus = 'message';
+        focus = box.selectionStart === box.selectionEnd && box.scrollTop === 0 ? 'message' : 'message, moved';
     else if (active === list)
         focus = 'list';
     else if (active && active.tagName === 'BUTTON')
@@ -130,10 +132,13 @@ const keyNames = { Up: 'ArrowUp', Down: 'ArrowDown', Left: 'ArrowLeft', Right: '
 export async function act(driver, action, where) {
     const words = action.split(' ');
     if (words[0] === 'key') {
-        const key = action.slice(4);
-        if (key === 'Shift+Tab')
-            return driver.key('Tab', { shift: true });
-        return driver.key(keyNames[key] ?? key);
+        for (const key of words.slice(1)) {
+            if (key === 'Shift+Tab')
+                await driver.key('Tab', { shift: true });
+            else
+                await driver.key(keyNames[key] ?? key);
+        }
+        return;
     }
     const centre = async (what, name) => {
         const point = await driver.run(centreOf, what, name);
