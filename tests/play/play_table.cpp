@@ -1,5 +1,6 @@
 #include "play_table.h"
 
+#include "river_names.h"
 #include "table_text.h"
 
 #include <algorithm>
@@ -8,27 +9,7 @@ namespace play {
 
 namespace {
 
-const std::vector<std::string> AllRivers = {
-    "Амур",
-    "Атанасовско езеро",
-    "Бургаско езеро",
-    "Варненско езеро",
-    "Волга",
-    "Ганг",
-    "Гарона",
-    "Делауеър",
-    "Дунав",
-    "Елба",
-    "Енисей",
-    "Инд",
-    "Колорадо",
-    "Нигер",
-    "Нил",
-    "Парана",
-    "Рейн",
-    "Сейнт Лорънс",
-    "Темза",
-};
+const std::vector<std::string> AllRivers(answer_key::RiverNames.begin(), answer_key::RiverNames.end());
 
 std::string_view trimmed(std::string_view text)
 {
