@@ -27,10 +27,12 @@ test: build
 	@ctest --preset $(PRESET)
 	@$(MAKE) --no-print-directory test-windows
 
-# The Windows program's tests, under Wine on a virtual display.
+# The Windows programs' tests, under Wine on a virtual display: the 64-bit
+# build's, with the zip and the installer, then the 32-bit build's.
 .PHONY: test-windows
 test-windows: windows
 	@ctest --preset windows
+	@ctest --preset windows-x86
 
 screenshot: build
 	@scripts/screenshot.sh $(EXE)
@@ -45,14 +47,17 @@ test-sanitize: deps
 	@cmake --build --preset sanitize
 	@ctest --preset sanitize
 
-# The Windows program, cross-compiled: build/windows/win32/river-mouth-quiz.exe
+# The Windows program, cross-compiled, 64-bit in build/windows/win32/river-mouth-quiz.exe
+# and 32-bit in build/windows-x86/win32/river-mouth-quiz.exe.
 .PHONY: windows
 windows: deps
 	@cmake --preset windows -DRMQ_WARNINGS_AS_ERRORS=$(if $(CI),ON,OFF) >/dev/null
 	@cmake --build --preset windows
+	@cmake --preset windows-x86 -DRMQ_WARNINGS_AS_ERRORS=$(if $(CI),ON,OFF) >/dev/null
+	@cmake --build --preset windows-x86
 
-# The Windows program's zip and installer, beside it in build/windows/:
-# river-mouth-quiz-<version>-win64.zip and river-mouth-quiz-<version>-win64-setup.exe
+# The Windows program's zip (the 32-bit .exe) and installer (both), in build/windows/:
+# river-mouth-quiz-<version>-windows.zip and river-mouth-quiz-<version>-windows-setup.exe
 .PHONY: windows-package
 windows-package: windows
 	@cmake --build --preset windows --target windows-package
