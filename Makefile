@@ -62,12 +62,17 @@ windows: deps
 windows-package: windows
 	@cmake --build --preset windows --target windows-package
 
-# Speed, memory and idle CPU against a bare Qt window; never part of `make test`.
+# Speed, memory and idle CPU against a bare Qt window, then the Windows
+# programs under Wine against a bare Win32 window (in a Wine prefix of the
+# bench's own, build/bench/wine); never part of `make test`.
 .PHONY: bench
-bench: deps
+bench: deps windows
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bench/run.sh build/bench
+	@bench/wine_pair.sh build/bench/tests/footprint/window_driver build/bench/wine 11 \
+		64-bit build/windows/win32/river-mouth-quiz.exe build/windows/bench/bare-window-win32.exe \
+		32-bit build/windows-x86/win32/river-mouth-quiz.exe build/windows-x86/bench/bare-window-win32.exe
 
 # The Debian package, left in the build folder: $(BUILD_DIR)/river-mouth-quiz_*.deb
 .PHONY: package
