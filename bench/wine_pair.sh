@@ -11,8 +11,9 @@
 # services and desktop started before the first one. Each program is started
 # RUNS times, the quiz and its floor taking turns; start-up is from the exec
 # of Wine's loader for the program (32- or 64-bit) to its window being mapped,
-# memory is VmRSS one second after the start, and the idle CPU time is from
-# one to four seconds after it.
+# with the CPU time the program used until then (Wine's server and the X
+# server not counted), memory is VmRSS one second after the start, and the
+# idle CPU time is from one to four seconds after it.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 wine_sh=$here/../tests/win32/wine.sh
@@ -72,6 +73,7 @@ run() { # name kind exe
     "$driver" --measure --idle --settle 0 -- "$(loader "$3")" "$3" >"$out" 2>"$work/driver.err" ||
         { echo "wine_pair.sh: $3 could not be measured:" >&2; cat "$work/driver.err" >&2; exit 1; }
     value startup_ms "$out" >>"$work/$1.$2.start"
+    value startup_cpu_ms "$out" >>"$work/$1.$2.startcpu"
     value rss_kib "$out" >>"$work/$1.$2.rss"
     value idle_cpu_ms "$out" >>"$work/$1.$2.cpu"
     value startup_ms "$out"
@@ -105,6 +107,8 @@ for ((k = 0; k < ${#args[@]}; k += 3)); do
     awk -v name="$name" -v q="$(sort -g "$work/$name.quiz.start" | head -n1)" \
         -v b="$(sort -g "$work/$name.bare.start" | head -n1)" 'BEGIN {
         printf "| %s: start-up, the fastest run of each | %.1f ms | %.1f ms | %.2f |\n", name, q, b, q / b }'
+    awk -v name="$name" -v q="$(median <"$work/$name.quiz.startcpu")" -v b="$(median <"$work/$name.bare.startcpu")" 'BEGIN {
+        printf "| %s: CPU time of the program until its window is mapped | %.1f ms | %.1f ms | %.2f |\n", name, q, b, q / b }'
     awk -v name="$name" -v q="$(median <"$work/$name.quiz.rss")" -v b="$(median <"$work/$name.bare.rss")" 'BEGIN {
         printf "| %s: resident memory 1 s after start | %.1f MiB | %.1f MiB | %.2f |\n", name, q / 1024, b / 1024, q / b }'
     awk -v name="$name" -v q="$(median <"$work/$name.quiz.cpu")" -v b="$(median <"$work/$name.bare.cpu")" 'BEGIN {
