@@ -28,10 +28,12 @@ test: build
 	@$(MAKE) --no-print-directory test-windows
 	@$(MAKE) --no-print-directory test-web
 
-# The Windows program's tests, under Wine on a virtual display.
+# The Windows programs' tests, under Wine on a virtual display: the 64-bit
+# build's, with the zip and the installer, then the 32-bit build's.
 .PHONY: test-windows
 test-windows: windows
 	@ctest --preset windows
+	@ctest --preset windows-x86
 
 screenshot: build
 	@scripts/screenshot.sh $(EXE)
@@ -46,14 +48,17 @@ test-sanitize: deps
 	@cmake --build --preset sanitize
 	@ctest --preset sanitize
 
-# The Windows program, cross-compiled: build/windows/win32/river-mouth-quiz.exe
+# The Windows program, cross-compiled, 64-bit in build/windows/win32/river-mouth-quiz.exe
+# and 32-bit in build/windows-x86/win32/river-mouth-quiz.exe.
 .PHONY: windows
 windows: deps
 	@cmake --preset windows -DRMQ_WARNINGS_AS_ERRORS=$(if $(CI),ON,OFF) >/dev/null
 	@cmake --build --preset windows
+	@cmake --preset windows-x86 -DRMQ_WARNINGS_AS_ERRORS=$(if $(CI),ON,OFF) >/dev/null
+	@cmake --build --preset windows-x86
 
-# The Windows program's zip and installer, beside it in build/windows/:
-# river-mouth-quiz-<version>-win64.zip and river-mouth-quiz-<version>-win64-setup.exe
+# The Windows program's zip (the 32-bit .exe) and installer (both), in build/windows/:
+# river-mouth-quiz-<version>-windows.zip and river-mouth-quiz-<version>-windows-setup.exe
 .PHONY: windows-package
 windows-package: windows
 	@cmake --build --preset windows --target windows-package
@@ -69,13 +74,18 @@ web: deps
 test-web: web
 	@ctest --preset web
 
-# Speed, memory and idle CPU against a bare Qt window, and the web page's start
-# against a plain page in Chromium; never part of `make test`.
+# Speed, memory and idle CPU against a bare Qt window, then the Windows
+# programs under Wine against a bare Win32 window (in a Wine prefix of the
+# bench's own, build/bench/wine), then the web page's start against a plain
+# page in Chromium; never part of `make test`.
 .PHONY: bench bench-web
-bench: deps
+bench: deps windows
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bench/run.sh build/bench
+	@bench/wine_pair.sh build/bench/tests/footprint/window_driver build/bench/wine 11 \
+		64-bit build/windows/win32/river-mouth-quiz.exe build/windows/bench/bare-window-win32.exe \
+		32-bit build/windows-x86/win32/river-mouth-quiz.exe build/windows-x86/bench/bare-window-win32.exe
 	@$(MAKE) --no-print-directory bench-web
 
 bench-web: web

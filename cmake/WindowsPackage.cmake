@@ -1,16 +1,41 @@
 # The two Windows packages of `make windows-package`, left in the build folder:
-#   river-mouth-quiz-<version>-win64.zip        the .exe to run from anywhere,
-#                                               with LICENSE.txt and README.txt;
-#   river-mouth-quiz-<version>-win64-setup.exe  an installer made with NSIS
-#                                               (packaging/windows/installer.nsi).
+#   river-mouth-quiz-<version>-windows.zip        the 32-bit .exe, which starts
+#                                                 on every Windows from 7 SP1 on,
+#                                                 to run from anywhere, with
+#                                                 LICENSE.txt and README.txt;
+#   river-mouth-quiz-<version>-windows-setup.exe  an installer made with NSIS
+#                                                 (packaging/windows/installer.nsi)
+#                                                 that holds both programs and
+#                                                 installs the one of the system.
 # Names, version, publisher and home page come from cmake/Identity.cmake and
 # the project's version, never from the scripts.
+#
+# They are made in the 64-bit build (preset windows); the 32-bit program comes
+# from the build of preset windows-x86, which is configured and brought up to
+# date first.
+option(RMQ_WINDOWS_PACKAGE "Make the Windows zip and installer here (the 64-bit build)" ON)
+if(NOT RMQ_WINDOWS_PACKAGE)
+    return()
+endif()
+
+set(RMQ_WINDOWS_X86_BUILD ${PROJECT_SOURCE_DIR}/build/windows-x86 CACHE PATH
+    "The 32-bit Windows build (preset windows-x86), whose program the zip and the installer carry")
+set(RMQ_WINDOWS_X86_EXE ${RMQ_WINDOWS_X86_BUILD}/win32/river-mouth-quiz.exe)
+add_custom_target(river-mouth-quiz-x86
+    COMMAND sh -c "[ -f \"$1/CMakeCache.txt\" ] || \"$0\" --preset windows-x86 >/dev/null"
+        ${CMAKE_COMMAND} ${RMQ_WINDOWS_X86_BUILD}
+    COMMAND ${CMAKE_COMMAND} --build ${RMQ_WINDOWS_X86_BUILD} --target river-mouth-quiz
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    BYPRODUCTS ${RMQ_WINDOWS_X86_EXE}
+    COMMENT "Bringing the 32-bit program up to date in ${RMQ_WINDOWS_X86_BUILD}"
+    VERBATIM)
+
 find_program(RMQ_MAKENSIS makensis DOC "NSIS's compiler, for the Windows installer")
 find_program(RMQ_ZIP zip DOC "Info-ZIP's zip, for the Windows zip")
 
 set(rmq_windows_source_dir ${PROJECT_SOURCE_DIR}/packaging/windows)
 set(rmq_windows_dir ${PROJECT_BINARY_DIR}/packaging/windows)
-set(rmq_windows_package river-mouth-quiz-${PROJECT_VERSION}-win64)
+set(rmq_windows_package river-mouth-quiz-${PROJECT_VERSION}-windows)
 set(RMQ_WINDOWS_ZIP ${PROJECT_BINARY_DIR}/${rmq_windows_package}.zip)
 set(RMQ_WINDOWS_INSTALLER ${PROJECT_BINARY_DIR}/${rmq_windows_package}-setup.exe)
 get_filename_component(RMQ_WINDOWS_INSTALLER_NAME ${RMQ_WINDOWS_INSTALLER} NAME)
@@ -57,22 +82,23 @@ while(rmq_nsis_defines)
     rmq_nsis_escape(value "${value}")
     string(APPEND rmq_identity "!define ${name} \"${value}\"\n")
 endwhile()
-string(APPEND rmq_identity "!define RMQ_EXE \"$<TARGET_FILE:river-mouth-quiz>\"\n")
+string(APPEND rmq_identity "!define RMQ_EXE64 \"$<TARGET_FILE:river-mouth-quiz>\"\n")
+string(APPEND rmq_identity "!define RMQ_EXE32 \"${RMQ_WINDOWS_X86_EXE}\"\n")
 file(GENERATE OUTPUT ${rmq_windows_dir}/identity.nsh CONTENT "${rmq_identity}")
 
 add_custom_command(OUTPUT ${RMQ_WINDOWS_ZIP}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${RMQ_WINDOWS_ZIP}
     # Flat, without Unix owners and permissions.
     COMMAND ${RMQ_ZIP} -q -X -j ${RMQ_WINDOWS_ZIP}
-        $<TARGET_FILE:river-mouth-quiz> ${rmq_windows_dir}/LICENSE.txt ${rmq_windows_dir}/README.txt
-    DEPENDS river-mouth-quiz ${rmq_windows_dir}/LICENSE.txt ${rmq_windows_dir}/README.txt
+        ${RMQ_WINDOWS_X86_EXE} ${rmq_windows_dir}/LICENSE.txt ${rmq_windows_dir}/README.txt
+    DEPENDS river-mouth-quiz-x86 ${RMQ_WINDOWS_X86_EXE} ${rmq_windows_dir}/LICENSE.txt ${rmq_windows_dir}/README.txt
     COMMENT "Zipping ${rmq_windows_package}.zip"
     VERBATIM)
 
 add_custom_command(OUTPUT ${RMQ_WINDOWS_INSTALLER}
     COMMAND ${RMQ_MAKENSIS} -V2 -WX -INPUTCHARSET UTF8
         -DRMQ_IDENTITY=${rmq_windows_dir}/identity.nsh ${rmq_windows_source_dir}/installer.nsi
-    DEPENDS river-mouth-quiz ${rmq_windows_source_dir}/installer.nsi ${rmq_windows_dir}/identity.nsh
+    DEPENDS river-mouth-quiz river-mouth-quiz-x86 ${RMQ_WINDOWS_X86_EXE} ${rmq_windows_source_dir}/installer.nsi ${rmq_windows_dir}/identity.nsh
         ${rmq_windows_dir}/LICENSE.txt ${rmq_windows_dir}/README.txt ${RMQ_ICON_ICO}
     COMMENT "Making the installer ${RMQ_WINDOWS_INSTALLER_NAME}"
     VERBATIM)
@@ -94,7 +120,7 @@ if(RMQ_TEST_WINDOWS_PACKAGE)
     set_tests_properties(windows.PackagesBuild PROPERTIES FIXTURES_SETUP windows_packages TIMEOUT 120)
 
     add_test(NAME windows.ZipHoldsTheProgramLicenceAndReadme
-        COMMAND ${rmq_tests}/windows_zip_test.sh ${RMQ_WINDOWS_ZIP} $<TARGET_FILE:river-mouth-quiz>
+        COMMAND ${rmq_tests}/windows_zip_test.sh ${RMQ_WINDOWS_ZIP} ${RMQ_WINDOWS_X86_EXE}
             ${PROJECT_SOURCE_DIR}/LICENSE ${RMQ_NAME_BG} ${RMQ_VERSION_TEXT} ${RMQ_WINDOWS_INSTALLER_NAME})
     set_tests_properties(windows.ZipHoldsTheProgramLicenceAndReadme PROPERTIES
         FIXTURES_REQUIRED windows_packages TIMEOUT 60)

@@ -28,9 +28,10 @@ packages=(
     libbenchmark-dev
     # package, and test the package and the Windows version record
     dpkg-dev file desktop-file-utils appstream binutils-mingw-w64-x86-64 lintian man-db gzip
-    # the Windows program: the cross-compiler, GoogleTest's sources to build
-    # for it, and Wine to run its tests
-    g++-mingw-w64-x86-64-posix googletest wine wine64
+    # the Windows program, 64- and 32-bit: the cross-compilers and their
+    # objdump, GoogleTest's sources to build for it, and Wine to run its tests,
+    # with its 32-bit half (wine32:i386, below)
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 googletest wine wine64
     # the Windows zip and installer, and their test under Wine
     zip unzip nsis
     # the page for the browser: the compiler, Node to run the game's tests,
@@ -43,8 +44,18 @@ packages=(
 # npm comes with Node where Node is not Debian's own.
 command -v npm >/dev/null || packages+=(npm)
 
+# Packages of another architecture than the machine's, named as apt-get
+# takes them; their architecture is added to dpkg's first where it is missing.
+foreign_packages=(
+    # Wine's 32-bit half, which runs the 32-bit Windows program
+    wine32:i386
+)
+if [ "$(dpkg --print-architecture)" != amd64 ]; then
+    foreign_packages=()
+fi
+
 missing=()
-for p in "${packages[@]}"; do
+for p in "${packages[@]}" "${foreign_packages[@]}"; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
     [ "$status" = installed ] || missing+=("$p")
 done
@@ -59,5 +70,12 @@ if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
+for p in "${foreign_packages[@]}"; do
+    architecture=${p##*:}
+    if ! dpkg --print-foreign-architectures | grep -qx "$architecture"; then
+        echo "Adding the architecture $architecture, for $p"
+        "${sudo[@]}" dpkg --add-architecture "$architecture"
+    fi
+done
 "${sudo[@]}" apt-get update -q
 "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

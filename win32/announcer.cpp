@@ -3,6 +3,8 @@
 #include <oleauto.h>
 #include <uiautomationcore.h>
 
+#include <iterator>
+
 namespace {
 
 // From the Windows SDK's uiautomationcore.h (Windows 10 1709), which
@@ -13,6 +15,10 @@ enum NotificationProcessing { NotificationProcessing_ImportantMostRecent = 1 };
 using HostProviderFromHwnd = HRESULT(WINAPI *)(HWND, IRawElementProviderSimple **);
 using RaiseNotificationEvent
     = HRESULT(WINAPI *)(IRawElementProviderSimple *, NotificationKind, NotificationProcessing, BSTR, BSTR);
+// OLE Automation's strings, from oleaut32.dll, which UI Automation loads
+// anyway: the program does not import it, so that it is not loaded at start.
+using SysAllocStringLenFunction = BSTR(WINAPI *)(const OLECHAR *, UINT);
+using SysFreeStringFunction = void(WINAPI *)(BSTR);
 
 template<typename Function>
 Function as(FARPROC address)
@@ -27,25 +33,38 @@ constexpr wchar_t ActivityId[] = L"RiverMouthQuiz.Verdict";
 
 } // namespace
 
-Announcer::Announcer()
+void Announcer::load() const
 {
-    // Only from the system's own folder, never from beside the program.
-    library = LoadLibraryExW(L"UIAutomationCore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    if (!library)
+    if (loaded)
         return;
-    hostProviderFromHwnd = GetProcAddress(library, "UiaHostProviderFromHwnd");
-    raiseNotificationEvent = GetProcAddress(library, "UiaRaiseNotificationEvent");
+    loaded = true;
+    // Only from the system's own folder, never from beside the program.
+    automation = LoadLibraryExW(L"UIAutomationCore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!automation)
+        return;
+    hostProviderFromHwnd = GetProcAddress(automation, "UiaHostProviderFromHwnd");
+    raiseNotificationEvent = GetProcAddress(automation, "UiaRaiseNotificationEvent");
+    if (!hostProviderFromHwnd || !raiseNotificationEvent)
+        return;
+    strings = LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!strings)
+        return;
+    allocString = GetProcAddress(strings, "SysAllocStringLen");
+    freeString = GetProcAddress(strings, "SysFreeString");
 }
 
 Announcer::~Announcer()
 {
-    if (library)
-        FreeLibrary(library);
+    if (strings)
+        FreeLibrary(strings);
+    if (automation)
+        FreeLibrary(automation);
 }
 
 bool Announcer::available() const
 {
-    return hostProviderFromHwnd && raiseNotificationEvent;
+    load();
+    return hostProviderFromHwnd && raiseNotificationEvent && allocString && freeString;
 }
 
 void Announcer::announce(HWND control, const std::wstring &text) const
@@ -55,14 +74,16 @@ void Announcer::announce(HWND control, const std::wstring &text) const
     IRawElementProviderSimple *provider = nullptr;
     if (FAILED(as<HostProviderFromHwnd>(hostProviderFromHwnd)(control, &provider)) || !provider)
         return;
-    BSTR display = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-    BSTR activity = SysAllocString(ActivityId);
+    const auto allocate = as<SysAllocStringLenFunction>(allocString);
+    const auto release = as<SysFreeStringFunction>(freeString);
+    BSTR display = allocate(text.data(), static_cast<UINT>(text.size()));
+    BSTR activity = allocate(ActivityId, static_cast<UINT>(std::size(ActivityId) - 1));
     if (display && activity) {
         as<RaiseNotificationEvent>(raiseNotificationEvent)(provider, NotificationKind_ActionCompleted,
                                                            NotificationProcessing_ImportantMostRecent, display,
                                                            activity);
     }
-    SysFreeString(activity);
-    SysFreeString(display);
+    release(activity);
+    release(display);
     provider->Release();
 }

@@ -1,6 +1,8 @@
 ; The Windows installer: puts the program into Program Files for all users,
-; adds it to the Start menu and registers its uninstaller with Add/Remove
-; Programs. The names, version, publisher and files come from the build, in
+; the 64-bit one on 64-bit Windows and the 32-bit one on 32-bit Windows, adds
+; it to the Start menu and registers its uninstaller with Add/Remove Programs
+; in the registry view of that program. It refuses a Windows older than 7 SP1,
+; where the program does not run. The names, version, publisher and files come from the build, in
 ; identity.nsh, which CMake writes next to the installer (cmake/WindowsPackage.cmake);
 ; build it with `make windows-package`.
 ;
@@ -8,9 +10,10 @@
 ; takes /S as well.
 
 Unicode true
-; A 64-bit installer for the 64-bit program: it writes the 64-bit registry
-; view and the 64-bit Program Files folder, as the program expects.
-Target amd64-unicode
+; A 32-bit installer, which starts on every Windows. On 64-bit Windows it
+; writes the 64-bit registry view and the 64-bit Program Files folder, as the
+; 64-bit program it installs there expects.
+Target x86-unicode
 SetCompressor /SOLID lzma
 ManifestSupportedOS all
 ManifestDPIAware true
@@ -20,6 +23,8 @@ RequestExecutionLevel admin
 !include MUI2.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
+!include WinVer.nsh
+!include x64.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${RMQ_APP_ID}"
 !define UNINSTALLER "uninstall.exe"
@@ -27,9 +32,8 @@ RequestExecutionLevel admin
 Name "${RMQ_NAME}"
 OutFile "${RMQ_OUTFILE}"
 BrandingText "${RMQ_PUBLISHER}"
-InstallDir "$PROGRAMFILES64\${RMQ_NAME}"
-; A second installation goes where the first one is, unless told otherwise.
-InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+; The folder is chosen in .onInit, once the registry view is the program's:
+; where /D= says, else where an earlier installation is, else Program Files.
 
 ; The installer's own version record.
 VIProductVersion "${RMQ_VERSION}"
@@ -57,6 +61,8 @@ VIAddVersionKey /LANG=${LANG_BULGARIAN} "FileVersion" "${RMQ_VERSION_TEXT}"
 VIAddVersionKey /LANG=${LANG_BULGARIAN} "ProductVersion" "${RMQ_VERSION_TEXT}"
 VIAddVersionKey /LANG=${LANG_BULGARIAN} "LegalCopyright" "Лиценз: ${RMQ_LICENSE}"
 
+LangString NeedsWindows7SP1 ${LANG_BULGARIAN} \
+    "$(^NameDA) работи на Windows 7 със Service Pack 1 и на по-новите версии на Windows. Windows на този компютър е по-стар и програмата не може да се инсталира на него."
 LangString NeedsAdministrator ${LANG_BULGARIAN} \
     "За да се инсталира или премахне $(^NameDA) за всички потребители на компютъра, са нужни права на администратор."
 
@@ -74,19 +80,56 @@ LangString NeedsAdministrator ${LANG_BULGARIAN} \
     ${EndIf}
 !macroend
 
+; Windows 8 and later have no service pack; Windows 7 needs the first.
+!macro RequireWindows7SP1
+    ${IfNot} ${AtLeastWin8}
+        ${IfNot} ${AtLeastWin7}
+        ${OrIfNot} ${AtLeastServicePack} 1
+            MessageBox MB_OK|MB_ICONSTOP "$(NeedsWindows7SP1)" /SD IDOK
+            ; ERROR_OLD_WIN_VERSION, for whoever ran it silently.
+            SetErrorLevel 1150
+            Quit
+        ${EndIf}
+    ${EndIf}
+!macroend
+
+; The registry view and file system of the program that this Windows runs.
+!macro UseProgramView
+    ${If} ${RunningX64}
+        SetRegView 64
+    ${EndIf}
+!macroend
+
 Function .onInit
+    !insertmacro RequireWindows7SP1
     !insertmacro RequireAdministrator
     SetShellVarContext all
+    !insertmacro UseProgramView
+    ${If} $INSTDIR == ""
+        ReadRegStr $INSTDIR HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${EndIf}
+    ${If} $INSTDIR == ""
+        ${If} ${RunningX64}
+            StrCpy $INSTDIR "$PROGRAMFILES64\${RMQ_NAME}"
+        ${Else}
+            StrCpy $INSTDIR "$PROGRAMFILES\${RMQ_NAME}"
+        ${EndIf}
+    ${EndIf}
 FunctionEnd
 
 Function un.onInit
     !insertmacro RequireAdministrator
     SetShellVarContext all
+    !insertmacro UseProgramView
 FunctionEnd
 
 Section
     SetOutPath "$INSTDIR"
-    File "/oname=${RMQ_EXE_NAME}" "${RMQ_EXE}"
+    ${If} ${RunningX64}
+        File "/oname=${RMQ_EXE_NAME}" "${RMQ_EXE64}"
+    ${Else}
+        File "/oname=${RMQ_EXE_NAME}" "${RMQ_EXE32}"
+    ${EndIf}
     File "/oname=LICENSE.txt" "${RMQ_LICENSE_FILE}"
     File "/oname=README.txt" "${RMQ_README_FILE}"
     WriteUninstaller "$INSTDIR\${UNINSTALLER}"

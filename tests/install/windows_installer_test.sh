@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Windows installer silently under Wine, as an administrator's
-# script would (/S), checks the files, the Start-menu entry and the entry in
+# script would (/S), on 64-bit Windows, where it must install the 64-bit
+# program (EXE), after it has refused a Windows older than 7 SP1; checks the files, the Start-menu entry and the entry in
 # Add/Remove Programs, starts the installed program and closes it with
 # Alt+F4, runs the uninstaller as Add/Remove Programs registers it, and checks
 # that the installation left nothing behind: every file of drive C: and every
@@ -58,10 +59,12 @@ install_dir_win="C:\\Program Files\\$name"
 shortcut=$drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/$name.lnk
 uninstall_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$app_id"
 
-# Exports a registry key as UTF-8 text; fails when it is not there.
+# Exports a registry key of the 64-bit view as UTF-8 text; fails when it is
+# not there. Where wine is the 32-bit loader (Debian's wine32), its reg.exe
+# reads the 32-bit view unless told otherwise.
 export_key() {
     rm -f "$work/export.reg"
-    wine reg export "$1" "$work/export.reg" /y >/dev/null 2>&1 || return 1
+    wine reg export "$1" "$work/export.reg" /y /reg:64 >/dev/null 2>&1 || return 1
     iconv -f UTF-16LE -t UTF-8 "$work/export.reg" | tr -d '\r' | sed '1s/^\xef\xbb\xbf//'
 }
 
@@ -73,6 +76,17 @@ snapshot() {
     export_key 'HKCU\Software'
     wineserver -w
 }
+# Windows Vista: the installer refuses, with the status that says why
+# (ERROR_OLD_WIN_VERSION, 1150, of which a Unix exit status keeps the low
+# byte), and installs nothing.
+wine winecfg -v vista
+status=0
+wine "$installer" /S || status=$?
+[ "$status" -eq $((1150 % 256)) ] || fail "on Windows Vista the installer ended with status $status, not 1150 (too old)"
+wine winecfg -v win10
+wineserver -w
+[ -e "$install_dir" ] && fail "the installer installed the program on Windows Vista"
+
 snapshot >"$work/before.txt"
 [ -e "$install_dir" ] && fail "the program is there before it is installed"
 
