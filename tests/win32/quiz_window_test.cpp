@@ -312,47 +312,6 @@ TEST_F(QuizWindowTest, OpensAtItsScreensResolutionWithEveryControlInside)
     expectLaidOutAt(dpi);
 }
 
-// The message box closes a dialog on Esc; the dialog manager passes Enter on as IDOK.
-TEST_F(QuizWindowTest, EscEndsNothingEnterPressesOnlyAFocusedClearButton)
-{
-    struct Case
-    {
-        ControlId focus;
-        WORD key;
-        DWORD flags;
-        bool presses;
-    } const cases[] = {
-        {IdText1, VK_ESCAPE, 0, false},  {IdList1, VK_ESCAPE, 0, false},   {IdCommand1, VK_ESCAPE, 0, false},
-        {IdText1, VK_RETURN, 0, false},  {IdList1, VK_RETURN, 0, false},   {IdCommand1, VK_RETURN, 0, true},
-        {IdCommand1, VK_RETURN, KEYEVENTF_EXTENDEDKEY, true}, // the keypad's Enter
-    };
-    for (const Case &c : cases) {
-        click(ControlId(IdOption1First + Estuary));
-        click(IdList1, 20, 6);
-        SetFocus(form.control(c.focus));
-        ASSERT_EQ(press(c.key, 0, c.flags), -1) << "key " << c.key << " on control " << c.focus;
-        EXPECT_EQ(message() == "Нов избор", c.presses) << "key " << c.key << " on control " << c.focus;
-    }
-    EXPECT_EQ(press(VK_F4, VK_MENU), 0);
-}
-
-// The newest verdict stands in the first line.
-TEST_F(QuizWindowTest, TabIntoTheMessageBoxSelectsNothingAndKeepsItsTopInSight)
-{
-    const HWND box = form.control(IdText1);
-    for (WORD shift : {WORD(0), WORD(VK_SHIFT)}) {
-        press(VK_TAB, shift ? 0 : VK_SHIFT);
-        press(VK_TAB, shift);
-        ASSERT_EQ(GetFocus(), box);
-        ASSERT_EQ(message(), design::Assignment);
-        DWORD start = 1;
-        DWORD end = 0;
-        SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        EXPECT_EQ(start, end) << "shift " << shift;
-        EXPECT_EQ(SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << "shift " << shift;
-    }
-}
-
 TEST_F(QuizWindowTest, AMaximisedStartOpensAtTheFixedSize)
 {
     form.show(SW_SHOWMAXIMIZED);
@@ -406,10 +365,17 @@ TEST_F(QuizWindowTest, TypeButtonsKeepWhiteWellsInADarkScheme)
     SetSysColors(1, &element, &light);
 }
 
+// Esc, Enter and Tab into the message box are in the table of play below.
 TEST_F(QuizWindowTest, TheCloseBoxEndsTheLoopWithStatusZero)
 {
     SendMessageW(form.handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(pump(), 0);
+    EXPECT_EQ(form.handle(), nullptr);
+}
+
+TEST_F(QuizWindowTest, AltF4EndsTheLoopWithStatusZero)
+{
+    EXPECT_EQ(press(VK_F4, VK_MENU), 0);
     EXPECT_EQ(form.handle(), nullptr);
 }
 

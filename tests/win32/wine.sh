@@ -42,6 +42,9 @@ start)
         # Wine draws the title bar and its close box itself, as Windows does,
         # since there is no window manager.
         "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f </dev/null >>"$state/wineboot.log" 2>&1
+        # Nor does any manage the windows: Wine would otherwise wait two
+        # seconds for one each time it hides a window.
+        "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >>"$state/wineboot.log" 2>&1
         wineserver -w
         touch "$WINEPREFIX/.ready"
     fi
