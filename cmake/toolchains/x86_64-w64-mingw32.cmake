@@ -1,25 +1,4 @@
-# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (gcc-mingw-w64).
-#
-# The compilers are named with their threading model, so that the build does
-# not follow whichever one update-alternatives points at. We take the POSIX
-# model: its libstdc++ has the whole C++ thread library (std::thread,
-# std::condition_variable, std::jthread), which GCC 12's Win32 model lacks,
-# and with everything linked statically its winpthread costs a few kilobytes
-# and no DLL.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(RMQ_MINGW_TRIPLET x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${RMQ_MINGW_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${RMQ_MINGW_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER ${RMQ_MINGW_TRIPLET}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${RMQ_MINGW_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# One .exe that needs no DLL but Windows' own: the C++ runtime, libgcc and
-# winpthread go inside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
