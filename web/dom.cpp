@@ -8,13 +8,16 @@
 
 // The elements live in a JavaScript array, indexed by their handles.
 // clang-format off
-EM_JS(int, rmq_create, (const char *tag, int parent), {
+EM_JS(int, rmq_add_markup, (const char *html), {
     if (!Module.rmqElements)
         Module.rmqElements = [document];
-    const element = document.createElement(UTF8ToString(tag));
-    (parent === 0 ? document.body : Module.rmqElements[parent]).appendChild(element);
-    Module.rmqElements.push(element);
-    return Module.rmqElements.length - 1;
+    const first = Module.rmqElements.length;
+    document.body.insertAdjacentHTML("beforeend", UTF8ToString(html));
+    document.body.querySelectorAll("[data-handle]").forEach(function(element) {
+        element.removeAttribute("data-handle");
+        Module.rmqElements.push(element);
+    });
+    return first;
 });
 EM_JS(void, rmq_set_attribute, (int element, const char *name, const char *value), {
     Module.rmqElements[element].setAttribute(UTF8ToString(name), UTF8ToString(value));
@@ -141,9 +144,34 @@ std::string owned(std::string_view view)
 
 } // namespace
 
-Element create(std::string_view tag, Element parent)
+Element addMarkup(std::string_view html)
 {
-    return rmq_create(owned(tag).c_str(), parent);
+    return rmq_add_markup(owned(html).c_str());
+}
+
+std::string escaped(std::string_view text)
+{
+    std::string html;
+    html.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            html += "&amp;";
+            break;
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        case '"':
+            html += "&quot;";
+            break;
+        default:
+            html += c;
+        }
+    }
+    return html;
 }
 
 void setAttribute(Element element, std::string_view name, std::string_view value)

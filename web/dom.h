@@ -30,7 +30,13 @@ struct Event
 // A listener answers whether it acted, so that the browser does not as well.
 using Listener = std::function<bool(const Event &)>;
 
-Element create(std::string_view tag, Element parent);
+// Adds HTML at the end of the body in one step, where element by element
+// would take a call each. The elements that the HTML marks with a bare
+// data-handle attribute get handles, in the order they stand in, and lose the
+// mark; the first one's handle comes back, the rest follow it.
+Element addMarkup(std::string_view html);
+// A text as HTML writes it, in an element or in a quoted attribute value.
+std::string escaped(std::string_view text);
 void setAttribute(Element element, std::string_view name, std::string_view value);
 void setText(Element element, std::string_view text);
 std::string text(Element element);

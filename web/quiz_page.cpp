@@ -138,82 +138,102 @@ void QuizPage::buildForm()
 {
     dom::setTitle(std::string(config::PublisherUrl) + " " + std::string(design::TitleText));
     dom::addStyleSheet(styleSheet());
-    form = dom::create("main", dom::Document);
 
-    const dom::Element heading = dom::create("h1", form);
-    dom::setAttribute(heading, "class", "label");
-    dom::setAttribute(heading, "style", place(design::Label1[0].place));
-    dom::setText(heading, design::Label1[0].text);
+    // The form is written as HTML and added in one step. The elements the
+    // page works on carry a mark, and get their handles in the order they are
+    // written: their places in that order are counted here.
+    std::string html = "<main>";
+    int marked = 0;
+    const auto start = [&](std::string_view tag, const std::string &attributes, bool handled = false) {
+        html += "<" + std::string(tag) + attributes + (handled ? " data-handle>" : ">");
+        return handled ? marked++ : -1;
+    };
+    const auto style = [](const std::string &css) { return " style=\"" + css + "\""; };
+    const auto text = [&](std::string_view shown) { html += dom::escaped(shown); };
+    const auto end = [&](std::string_view tag) { html += "</" + std::string(tag) + ">"; };
 
-    const dom::Element listHeading = dom::create("div", form);
-    dom::setAttribute(listHeading, "class", "label");
-    dom::setAttribute(listHeading, "id", "rmq-river-heading");
-    dom::setAttribute(listHeading, "style", place(design::Label1[1].place));
-    dom::setText(listHeading, design::Label1[1].text);
+    start("h1", " class=\"label\"" + style(place(design::Label1[0].place)));
+    text(design::Label1[0].text);
+    end("h1");
+    start("div", " class=\"label\" id=\"rmq-river-heading\"" + style(place(design::Label1[1].place)));
+    text(design::Label1[1].text);
+    end("div");
 
+    int message = -1;
+    int list = -1;
+    int clear = -1;
+    std::array<int, 3> typeButton {};
+    std::array<int, 3> typeCaption {};
     // The controls stand in the page in the order the keys visit them.
     for (const design::FocusStop stop : design::TabOrder) {
         switch (stop) {
         case design::FocusStop::MessageBox:
-            Text1 = dom::create("textarea", form);
-            dom::setAttribute(Text1, "readonly", "");
-            dom::setAttribute(Text1, "aria-label", design::MessageBoxName);
-            dom::setAttribute(Text1, "style", place(design::MessageBoxPlace));
             // The box's text as it is made, so that its caret starts at the
             // beginning and the box shows the assignment from its first line.
-            dom::setText(Text1, design::Assignment);
+            message = start("textarea",
+                " readonly aria-label=\"" + dom::escaped(design::MessageBoxName) + "\""
+                    + style(place(design::MessageBoxPlace)),
+                true);
+            text(design::Assignment);
+            end("textarea");
             break;
         case design::FocusStop::RiverList:
-            riverList = std::make_unique<RiverList>(form, std::string(FramedRowId));
-            dom::setAttribute(riverList->element(), "aria-labelledby", "rmq-river-heading");
-            dom::setAttribute(riverList->element(), "style", place(design::RiverListPlace));
-            riverList->selectionChanged = [this] { game.PickRiver(RiverListIndex); };
+            list = start("div", " aria-labelledby=\"rmq-river-heading\"" + style(place(design::RiverListPlace)), true);
+            end("div");
             break;
         case design::FocusStop::ClearButton:
-            Command1 = dom::create("button", form);
-            dom::setAttribute(Command1, "type", "button");
-            dom::setAttribute(Command1, "style", place(design::ClearPlace));
-            dom::setText(Command1, design::ClearCaption);
-            dom::listen(Command1, "click", [this](const dom::Event &) {
-                dom::focus(Command1);
-                game.ClearQuiz();
-                return false;
-            });
+            clear = start("button", " type=\"button\"" + style(place(design::ClearPlace)), true);
+            text(design::ClearCaption);
+            end("button");
             break;
-        case design::FocusStop::TypeButtons: {
-            const dom::Element frame = dom::create("fieldset", form);
-            dom::setAttribute(frame, "style", place(design::FramePlace));
-            const dom::Element edge = dom::create("div", frame);
-            dom::setAttribute(edge, "class", "edge");
-            const dom::Element legend = dom::create("legend", frame);
-            dom::setText(legend, design::FrameCaption);
+        case design::FocusStop::TypeButtons:
+            start("fieldset", style(place(design::FramePlace)));
+            start("div", " class=\"edge\"");
+            end("div");
+            start("legend", "");
+            text(design::FrameCaption);
+            end("legend");
             for (const quiz::MouthType &type : quiz::QuizCatalogue::MouthTypes) {
-                const int index = type.index;
-                const dom::Element label = dom::create("label", frame);
-                dom::setAttribute(label, "style", place(design::optionPlace(index)));
-                Option1[index] = dom::create("input", label);
-                dom::setAttribute(Option1[index], "type", "radio");
-                dom::setAttribute(Option1[index], "name", "rmq-type");
-                Option1Caption[index] = dom::create("span", label);
-                dom::setAttribute(Option1Caption[index], "style", "position:static");
-                dom::setText(Option1Caption[index], type.caption);
-                dom::listen(Option1[index], "click", [this, index](const dom::Event &) {
-                    dom::focus(Option1[index]);
-                    if (isTypeButtonOn(index))
-                        game.ChooseType(index);
-                    return false;
-                });
+                start("label", style(place(design::optionPlace(type.index))));
+                typeButton.at(type.index) = start("input", " type=\"radio\" name=\"rmq-type\"", true);
+                typeCaption.at(type.index) = start("span", style("position:static"), true);
+                text(type.caption);
+                end("span");
+                end("label");
             }
+            end("fieldset");
             break;
-        }
         }
     }
-
     // Each new first line of the message box, for a screen reader to say.
-    announcer = dom::create("div", form);
-    dom::setAttribute(announcer, "class", "announcer");
-    dom::setAttribute(announcer, "aria-live", "polite");
+    const int spoken = start("div", " class=\"announcer\" aria-live=\"polite\"", true);
+    end("div");
+    end("main");
 
+    const dom::Element first = dom::addMarkup(html);
+    Text1 = first + message;
+    Command1 = first + clear;
+    for (std::size_t index = 0; index < Option1.size(); ++index) {
+        Option1[index] = first + typeButton[index];
+        Option1Caption[index] = first + typeCaption[index];
+    }
+    announcer = first + spoken;
+
+    riverList = std::make_unique<RiverList>(first + list, std::string(FramedRowId));
+    riverList->selectionChanged = [this] { game.PickRiver(RiverListIndex); };
+    dom::listen(Command1, "click", [this](const dom::Event &) {
+        dom::focus(Command1);
+        game.ClearQuiz();
+        return false;
+    });
+    for (int index = 0; index < static_cast<int>(Option1.size()); ++index) {
+        dom::listen(Option1[index], "click", [this, index](const dom::Event &) {
+            dom::focus(Option1[index]);
+            if (isTypeButtonOn(index))
+                game.ChooseType(index);
+            return false;
+        });
+    }
     dom::listen(dom::Document, "keydown", [this](const dom::Event &event) { return keyPressed(event); });
 }
 

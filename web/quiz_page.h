@@ -46,7 +46,6 @@ private:
     void moveFocus(bool backwards);
     int typeButtonIndexOf(dom::Element element) const;
 
-    dom::Element form = dom::None;
     dom::Element Text1 = dom::None;
     dom::Element Command1 = dom::None;
     std::array<dom::Element, 3> Option1 {};

@@ -44,8 +44,8 @@ bool isLeftButton(const dom::Event &event)
 
 } // namespace
 
-RiverList::RiverList(dom::Element parent, std::string framedRowId)
-    : list(dom::create("div", parent))
+RiverList::RiverList(dom::Element element, std::string framedRowId)
+    : list(element)
     , framedId(std::move(framedRowId))
 {
     dom::setAttribute(list, "role", "listbox");

@@ -14,7 +14,8 @@
 class RiverList
 {
 public:
-    RiverList(dom::Element parent, std::string framedRowId);
+    // The list on an empty element of the page.
+    RiverList(dom::Element element, std::string framedRowId);
 
     dom::Element element() const { return list; }
 
