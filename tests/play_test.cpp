@@ -26,7 +26,6 @@ struct PlayCase
 {
     play::Play play;
     bool inTitleBarWindow = false;
-    std::string tableError;
 };
 
 void PrintTo(const PlayCase &c, std::ostream *out)
@@ -37,13 +36,9 @@ void PrintTo(const PlayCase &c, std::ostream *out)
 std::vector<PlayCase> playCases()
 {
     std::vector<PlayCase> cases;
-    try {
-        for (const play::Play &p : play::readTable(play::builtInTable(), std::string(quiz::design::Assignment))) {
-            cases.push_back({p, false, {}});
-            cases.push_back({p, true, {}});
-        }
-    } catch (const play::TableError &error) {
-        cases.push_back({{"The table reads", {}}, false, error.what()});
+    for (const play::Play &p : play::builtInPlays(std::string(quiz::design::Assignment))) {
+        cases.push_back({p, false});
+        cases.push_back({p, true});
     }
     return cases;
 }
@@ -75,7 +70,6 @@ class PlayTest : public ::testing::TestWithParam<PlayCase>
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(GetParam().tableError, "");
         form = std::make_unique<QuizForm>();
         if (GetParam().inTitleBarWindow)
             frame = std::make_unique<TitleBarWindow>(*form);
@@ -177,9 +171,7 @@ protected:
         }
         const QWidget *focus = QApplication::focusWidget();
         if (focus == box)
-            now.focus = box->textCursor().hasSelection() ? "message, with text selected"
-                : box->verticalScrollBar()->value() != 0 ? "message, scrolled down"
-                                                         : "message";
+            now.focus = play::messageBoxFocus(box->textCursor().hasSelection(), box->verticalScrollBar()->value() != 0);
         else if (focus == list)
             now.focus = "list";
         else if (focus == clear)
@@ -202,17 +194,9 @@ protected:
 
 TEST_P(PlayTest, ShowsWhatTheTableSays)
 {
-    const play::Play &p = GetParam().play;
-    ASSERT_FALSE(p.steps.empty()) << "play \"" << p.title << "\" has no steps";
-    for (const play::Step &step : p.steps) {
-        act(step.action);
-        const std::vector<std::string> wrong = play::differences(step.after, shown());
-        for (const std::string &difference : wrong)
-            ADD_FAILURE() << "play \"" << p.title << "\", line " << step.line << " \"" << step.text
-                          << "\": " << difference;
-        if (!wrong.empty())
-            return;
-    }
+    for (const std::string &difference : play::playThrough(
+             GetParam().play, [this](const play::Action &action) { act(action); }, [this] { return shown(); }))
+        ADD_FAILURE() << difference;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, PlayTest, ::testing::ValuesIn(playCases()), testName);

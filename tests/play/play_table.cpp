@@ -4,10 +4,16 @@
 #include "table_text.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace play {
 
 namespace {
+
+struct TableError : std::runtime_error
+{
+    using std::runtime_error::runtime_error;
+};
 
 const std::vector<std::string> AllRivers(answer_key::RiverNames.begin(), answer_key::RiverNames.end());
 
@@ -116,8 +122,6 @@ void readChange(const std::string &change, Shown &shown, const std::string &assi
     }
 }
 
-} // namespace
-
 std::vector<Play> readTable(std::string_view table, const std::string &assignment)
 {
     std::vector<Play> plays;
@@ -147,11 +151,7 @@ std::vector<Play> readTable(std::string_view table, const std::string &assignmen
     return plays;
 }
 
-std::string_view builtInTable()
-{
-    return TableText;
-}
-
+// "field is SHOWN, expected EXPECTED" for each field that differs.
 std::vector<std::string> differences(const Shown &expected, const Shown &shown)
 {
     const auto text = [](const std::string &value) { return value.empty() ? std::string("none") : value; };
@@ -173,6 +173,39 @@ std::vector<std::string> differences(const Shown &expected, const Shown &shown)
     compare("on", text(expected.on), text(shown.on));
     compare("focus", text(expected.focus), text(shown.focus));
     return found;
+}
+
+} // namespace
+
+std::vector<Play> builtInPlays(const std::string &assignment)
+{
+    try {
+        return readTable(TableText, assignment);
+    } catch (const TableError &error) {
+        return {{std::string("The table reads: ") + error.what(), {}}};
+    }
+}
+
+std::vector<std::string> playThrough(const Play &play, const std::function<void(const Action &)> &act,
+                                     const std::function<Shown()> &shown)
+{
+    if (play.steps.empty())
+        return {"play \"" + play.title + "\" has no steps"};
+    for (const Step &step : play.steps) {
+        act(step.action);
+        std::vector<std::string> wrong = differences(step.after, shown());
+        for (std::string &difference : wrong)
+            difference = "play \"" + play.title + "\", line " + std::to_string(step.line) + " \"" + step.text
+                + "\": " + difference;
+        if (!wrong.empty())
+            return wrong;
+    }
+    return {};
+}
+
+std::string messageBoxFocus(bool textSelected, bool scrolledDown)
+{
+    return textSelected ? "message, with text selected" : scrolledDown ? "message, scrolled down" : "message";
 }
 
 std::string testName(const std::string &title)

@@ -4,7 +4,7 @@
 // plays of steps, each with all that the window must show after it.
 // Standard C++ only: the players of every front end read it alike.
 
-#include <stdexcept>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,20 +47,21 @@ struct Play
     std::vector<Step> steps;
 };
 
-struct TableError : std::runtime_error
-{
-    using std::runtime_error::runtime_error;
-};
+// The plays of the table built into the test programs, the message box
+// holding `assignment` at the start. A table that cannot be read gives one
+// play with no steps, titled with the line at fault, which fails where it is
+// played.
+std::vector<Play> builtInPlays(const std::string &assignment);
 
-// Reads the table, the message box holding `assignment` at the start.
-// Throws TableError, naming the line, at the first thing it cannot read.
-std::vector<Play> readTable(std::string_view table, const std::string &assignment);
+// Plays each step through `act` and compares what `shown` then reads with
+// what the table says, up to the first step where they differ; tells each
+// difference, naming the play, the line and the field. None: the play passed.
+std::vector<std::string> playThrough(const Play &play, const std::function<void(const Action &)> &act,
+                                     const std::function<Shown()> &shown);
 
-// The table built into the test programs.
-std::string_view builtInTable();
-
-// "field is SHOWN, expected EXPECTED" for each field that differs.
-std::vector<std::string> differences(const Shown &expected, const Shown &shown);
+// The focus in the message box as the table names it: "message" only with
+// nothing in it selected and its first line at its top.
+std::string messageBoxFocus(bool textSelected, bool scrolledDown);
 
 // A play's title as a test's name: "A letter answers" gives ALetterAnswers.
 std::string testName(const std::string &title);

@@ -140,8 +140,8 @@ protected:
         GetClientRect(form.handle(), &client);
         EXPECT_EQ(client.right, pixelsAt(design::ClientArea.width, dpi)) << "at " << dpi << " dpi";
         EXPECT_EQ(client.bottom, pixelsAt(design::ClientArea.height, dpi)) << "at " << dpi << " dpi";
-        for (ControlId id : {IdLabel1Title, IdLabel1RiverHeading, IdFrame1, IdOption1Last, IdList1, IdCommand1,
-                             IdText1}) {
+        for (ControlId id :
+             {IdLabel1Title, IdLabel1RiverHeading, IdFrame1, IdOption1Last, IdList1, IdCommand1, IdText1}) {
             const RECT r = placeOf(id);
             EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom)
                 << "control " << id << " at " << dpi << " dpi";
@@ -195,10 +195,14 @@ TEST_F(QuizWindowTest, EachControlStandsInItsDesignedPlace)
         return design::Twips {design::FramePlace.left + t.left, design::FramePlace.top + t.top, t.width, t.height};
     };
     const Placed controls[] = {
-        {IdLabel1Title, design::Label1[0].place},      {IdLabel1RiverHeading, design::Label1[1].place},
-        {IdFrame1, design::FramePlace},                {IdOption1First, inFrame(design::optionPlace(0))},
-        {IdOption1Last, inFrame(design::optionPlace(2))}, {IdList1, design::RiverListPlace},
-        {IdCommand1, design::ClearPlace},              {IdText1, design::MessageBoxPlace},
+        {IdLabel1Title, design::Label1[0].place},
+        {IdLabel1RiverHeading, design::Label1[1].place},
+        {IdFrame1, design::FramePlace},
+        {IdOption1First, inFrame(design::optionPlace(0))},
+        {IdOption1Last, inFrame(design::optionPlace(2))},
+        {IdList1, design::RiverListPlace},
+        {IdCommand1, design::ClearPlace},
+        {IdText1, design::MessageBoxPlace},
     };
     for (const Placed &c : controls) {
         const RECT r = placeOf(c.id);
@@ -380,30 +384,18 @@ TEST_F(QuizWindowTest, AltF4EndsTheLoopWithStatusZero)
 }
 
 // The table of play, played on the real window with real input.
-struct WindowPlay
-{
-    play::Play play;
-    std::string tableError;
-};
+} // namespace
 
-void PrintTo(const WindowPlay &p, std::ostream *out)
+namespace play {
+void PrintTo(const Play &p, std::ostream *out)
 {
-    *out << '"' << p.play.title << '"';
+    *out << '"' << p.title << '"';
 }
+} // namespace play
 
-std::vector<WindowPlay> windowPlays()
-{
-    std::vector<WindowPlay> plays;
-    try {
-        for (const play::Play &p : play::readTable(play::builtInTable(), std::string(design::Assignment)))
-            plays.push_back({p, {}});
-    } catch (const play::TableError &error) {
-        plays.push_back({{"The table reads", {}}, error.what()});
-    }
-    return plays;
-}
+namespace {
 
-class PlayTest : public QuizWindowTest, public ::testing::WithParamInterface<WindowPlay>
+class PlayTest : public QuizWindowTest, public ::testing::WithParamInterface<play::Play>
 {
 protected:
     // The few rounds of the loop that one input needs.
@@ -430,12 +422,18 @@ protected:
         // extended keys.
         constexpr DWORD Extended = KEYEVENTF_EXTENDEDKEY;
         static const std::map<std::string, std::pair<WORD, DWORD>> keys = {
-            {"Tab", {VK_TAB, 0}},          {"Space", {VK_SPACE, 0}},
-            {"Enter", {VK_RETURN, 0}},     {"KeypadEnter", {VK_RETURN, Extended}},
-            {"Escape", {VK_ESCAPE, 0}},    {"Up", {VK_UP, Extended}},
-            {"Down", {VK_DOWN, Extended}}, {"Left", {VK_LEFT, Extended}},
-            {"Right", {VK_RIGHT, Extended}}, {"Home", {VK_HOME, Extended}},
-            {"End", {VK_END, Extended}},   {"PageUp", {VK_PRIOR, Extended}},
+            {"Tab", {VK_TAB, 0}},
+            {"Space", {VK_SPACE, 0}},
+            {"Enter", {VK_RETURN, 0}},
+            {"KeypadEnter", {VK_RETURN, Extended}},
+            {"Escape", {VK_ESCAPE, 0}},
+            {"Up", {VK_UP, Extended}},
+            {"Down", {VK_DOWN, Extended}},
+            {"Left", {VK_LEFT, Extended}},
+            {"Right", {VK_RIGHT, Extended}},
+            {"Home", {VK_HOME, Extended}},
+            {"End", {VK_END, Extended}},
+            {"PageUp", {VK_PRIOR, Extended}},
             {"PageDown", {VK_NEXT, Extended}},
         };
         if (name == "Shift+Tab") {
@@ -556,6 +554,10 @@ protected:
     play::Shown shown() const
     {
         play::Shown now;
+        if (!form.handle()) {
+            now.focus = "none, the window is gone";
+            return now;
+        }
         now.message = form.messageText();
         for (int p = 0; p < riverCount(); ++p)
             now.rivers.push_back(form.listItem(0, p));
@@ -574,9 +576,7 @@ protected:
             DWORD start = 0;
             DWORD end = 0;
             SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-            now.focus = start != end ? "message, with text selected"
-                : SendMessageW(focus, EM_GETFIRSTVISIBLELINE, 0, 0) != 0 ? "message, scrolled down"
-                                                                         : "message";
+            now.focus = play::messageBoxFocus(start != end, SendMessageW(focus, EM_GETFIRSTVISIBLELINE, 0, 0) != 0);
         } else if (id == IdList1) {
             now.focus = "list";
         } else if (id == IdCommand1) {
@@ -592,24 +592,14 @@ protected:
 
 TEST_P(PlayTest, ShowsWhatTheTableSays)
 {
-    ASSERT_EQ(GetParam().tableError, "");
-    const play::Play &p = GetParam().play;
-    ASSERT_FALSE(p.steps.empty()) << "play \"" << p.title << "\" has no steps";
-    for (const play::Step &step : p.steps) {
-        act(step.action);
-        const std::string where = "play \"" + p.title + "\", line " + std::to_string(step.line) + " \"" + step.text + "\"";
-        ASSERT_NE(form.handle(), nullptr) << where << ": the window is gone";
-        const std::vector<std::string> wrong = play::differences(step.after, shown());
-        for (const std::string &difference : wrong)
-            ADD_FAILURE() << where << ": " << difference;
-        if (!wrong.empty())
-            return;
-    }
+    for (const std::string &difference : play::playThrough(
+             GetParam(), [this](const play::Action &action) { act(action); }, [this] { return shown(); }))
+        ADD_FAILURE() << difference;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, PlayTest, ::testing::ValuesIn(windowPlays()),
-                         [](const ::testing::TestParamInfo<WindowPlay> &info) {
-                             return play::testName(info.param.play.title);
+INSTANTIATE_TEST_SUITE_P(Table, PlayTest, ::testing::ValuesIn(play::builtInPlays(std::string(design::Assignment))),
+                         [](const ::testing::TestParamInfo<play::Play> &info) {
+                             return play::testName(info.param.title);
                          });
 
 } // namespace
