@@ -1,16 +1,18 @@
-# The two commands: `make run` and `make test`. Each installs what is missing first.
+# The two commands: `make run` and `make test`. Each stage installs the Debian
+# packages it needs and is missing first (scripts/install-deps.sh STAGE).
 PRESET ?= $(if $(CI),ci,default)
 BUILD_DIR := build/$(PRESET)
 EXE := $(BUILD_DIR)/ui/river-mouth-quiz
 
-.PHONY: all deps configure build run test screenshot clean
+.PHONY: all configure build run test screenshot clean
 
 all: build
 
-deps:
-	@scripts/install-deps.sh
+.PHONY: deps-run deps-test deps-package deps-windows deps-web deps-sanitize deps-bench deps-debian13
+deps-%:
+	@scripts/install-deps.sh $*
 
-configure: deps
+configure: deps-run
 	@cmake --preset $(PRESET) >/dev/null
 
 build: configure
@@ -23,7 +25,7 @@ run: build
 	fi
 	@$(EXE)
 
-test: build
+test: deps-test build
 	@ctest --preset $(PRESET)
 	@$(MAKE) --no-print-directory test-windows
 	@$(MAKE) --no-print-directory test-web
@@ -34,8 +36,10 @@ test: build
 test-windows: windows
 	@ctest --preset windows
 	@ctest --preset windows-x86
+	@tests/win32/wine.sh has-32-bit build/windows/tests/win32/wine || \
+		echo "The 32-bit Windows tests were skipped: Wine's 32-bit half (Debian's wine32:i386) is not installed."
 
-screenshot: build
+screenshot: deps-test build
 	@scripts/screenshot.sh $(EXE)
 
 clean:
@@ -43,7 +47,7 @@ clean:
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 .PHONY: test-sanitize
-test-sanitize: deps
+test-sanitize: deps-sanitize
 	@cmake --preset sanitize >/dev/null
 	@cmake --build --preset sanitize
 	@ctest --preset sanitize
@@ -51,7 +55,7 @@ test-sanitize: deps
 # The Windows program, cross-compiled, 64-bit in build/windows/win32/river-mouth-quiz.exe
 # and 32-bit in build/windows-x86/win32/river-mouth-quiz.exe.
 .PHONY: windows
-windows: deps
+windows: deps-windows
 	@cmake --preset windows -DRMQ_WARNINGS_AS_ERRORS=$(if $(CI),ON,OFF) >/dev/null
 	@cmake --build --preset windows
 	@cmake --preset windows-x86 -DRMQ_WARNINGS_AS_ERRORS=$(if $(CI),ON,OFF) >/dev/null
@@ -65,7 +69,7 @@ windows-package: windows
 
 # The page for the browser, one file: build/web/river-mouth-quiz.html
 .PHONY: web
-web: deps
+web: deps-web
 	@cmake --preset web -DRMQ_WARNINGS_AS_ERRORS=$(if $(CI),ON,OFF) >/dev/null
 	@cmake --build --preset web
 
@@ -79,7 +83,7 @@ test-web: web
 # bench's own, build/bench/wine), then the web page's start against a plain
 # page in Chromium; never part of `make test`.
 .PHONY: bench bench-web
-bench: deps windows
+bench: deps-bench windows
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bench/run.sh build/bench
@@ -94,5 +98,5 @@ bench-web: web
 
 # The Debian package, left in the build folder: $(BUILD_DIR)/river-mouth-quiz_*.deb
 .PHONY: package
-package: build
+package: deps-package build
 	@cmake --build --preset $(PRESET) --target package
