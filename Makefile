@@ -36,7 +36,7 @@ test: deps-test build
 test-windows: windows
 	@ctest --preset windows
 	@ctest --preset windows-x86
-	@tests/win32/wine.sh has-32-bit build/windows/tests/win32/wine || \
+	@tests/win32/wine32.sh || \
 		echo "The 32-bit Windows tests were skipped: Wine's 32-bit half (Debian's wine32:i386) is not installed."
 
 screenshot: deps-test build

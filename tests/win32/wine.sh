@@ -11,11 +11,9 @@
 #                                                prefix of its own, on a screen
 #                                                of DPI dots per inch
 #   wine.sh stop STATE
-#   wine.sh has-32-bit STATE                     whether Wine's 32-bit half is
-#                                                installed
 # With RMQ_WINE_32_BIT=1, a program run by "run", "with" or "at-dpi" is a
 # 32-bit one: where Wine cannot run it, they say why and end with status 77,
-# which CTest counts as skipped.
+# which CTest counts as skipped (wine32.sh).
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/../own_display.sh"
 command=$1 state=$2
@@ -28,25 +26,15 @@ export WINEPREFIX=$state/prefix
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=${WINEDEBUG:--all}
 
-# Debian's wine32 (i386) holds the 32-bit loader and the 32-bit half of Wine's
-# libraries; without it the 64-bit loader starts a 32-bit program, fails and
-# still ends with status 0.
-has_32_bit() {
-    [ -x /usr/lib/wine/wine ] || [ -d /usr/lib/i386-linux-gnu/wine/i386-unix ]
-}
-case $command in
-run | with | at-dpi)
-    if [ "${RMQ_WINE_32_BIT:-0}" = 1 ] && ! has_32_bit; then
-        echo "Skipped: Wine's 32-bit half (Debian's wine32:i386) is not installed, so no 32-bit Windows program runs."
-        exit 77
-    fi
-    ;;
-esac
+if [ "${RMQ_WINE_32_BIT:-0}" = 1 ]; then
+    case $command in
+    run | with | at-dpi)
+        RMQ_WINE_32_BIT=0 exec "$(dirname "${BASH_SOURCE[0]}")/wine32.sh" "$0" "$command" "$state" "$@"
+        ;;
+    esac
+fi
 
 case $command in
-has-32-bit)
-    has_32_bit
-    ;;
 start)
     mkdir -p "$state"
     started=0
@@ -108,7 +96,7 @@ stop)
     fi
     ;;
 *)
-    echo "usage: wine.sh start|run|with|at-dpi|stop|has-32-bit STATE [DPI] [PROGRAM ARGUMENTS...]" >&2
+    echo "usage: wine.sh start|run|with|at-dpi|stop STATE [DPI] [PROGRAM ARGUMENTS...]" >&2
     exit 2
     ;;
 esac
