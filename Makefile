@@ -8,8 +8,11 @@ EXE := $(BUILD_DIR)/ui/river-mouth-quiz
 
 all: build
 
-.PHONY: deps-run deps-test deps-package deps-windows deps-web deps-sanitize deps-bench deps-debian13
-deps-%:
+# A static pattern rule: make looks for no implicit rule for a phony target, so
+# a plain "deps-%:" would never run for these.
+DEPS := $(addprefix deps-,run test package windows web sanitize bench debian13)
+.PHONY: $(DEPS)
+$(DEPS): deps-%:
 	@scripts/install-deps.sh $*
 
 configure: deps-run
