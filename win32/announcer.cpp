@@ -7,14 +7,15 @@
 
 namespace {
 
-// From the Windows SDK's uiautomationcore.h (Windows 10 1709), which
-// MinGW-w64's headers lack; its uiautomationcoreapi.h does not compile as C++.
-enum NotificationKind { NotificationKind_ActionCompleted = 2 };
-enum NotificationProcessing { NotificationProcessing_ImportantMostRecent = 1 };
+// The values of the Windows SDK's NotificationKind and NotificationProcessing
+// (uiautomationcore.h, Windows 10 1709), passed as the ints they are: MinGW-w64's
+// headers declare the two enums from version 12 on and not before, so the
+// program names neither.
+constexpr int NotificationKindActionCompleted = 2;
+constexpr int NotificationProcessingImportantMostRecent = 1;
 
 using HostProviderFromHwnd = HRESULT(WINAPI *)(HWND, IRawElementProviderSimple **);
-using RaiseNotificationEvent
-    = HRESULT(WINAPI *)(IRawElementProviderSimple *, NotificationKind, NotificationProcessing, BSTR, BSTR);
+using RaiseNotificationEvent = HRESULT(WINAPI *)(IRawElementProviderSimple *, int, int, BSTR, BSTR);
 // OLE Automation's strings, from oleaut32.dll, which UI Automation loads
 // anyway: the program does not import it, so that it is not loaded at start.
 using SysAllocStringLenFunction = BSTR(WINAPI *)(const OLECHAR *, UINT);
@@ -79,8 +80,8 @@ void Announcer::announce(HWND control, const std::wstring &text) const
     BSTR display = allocate(text.data(), static_cast<UINT>(text.size()));
     BSTR activity = allocate(ActivityId, static_cast<UINT>(std::size(ActivityId) - 1));
     if (display && activity) {
-        as<RaiseNotificationEvent>(raiseNotificationEvent)(provider, NotificationKind_ActionCompleted,
-                                                           NotificationProcessing_ImportantMostRecent, display,
+        as<RaiseNotificationEvent>(raiseNotificationEvent)(provider, NotificationKindActionCompleted,
+                                                           NotificationProcessingImportantMostRecent, display,
                                                            activity);
     }
     release(activity);
