@@ -13,14 +13,25 @@ failures=0
 
 # "DLL function" for each import, the DLL's name in capitals; a function
 # imported by number only stands as "#number", which no line of the list
-# matches. objdump prints each table as a "DLL Name:" line followed by one
-# "address hint name" line for each function.
+# matches. objdump prints each table as a "DLL Name:" line, a header row, and
+# one line for each function. The header names the columns, which differ by
+# version ("vma: Hint/Ord Member-Name Bound-To" up to binutils 2.43, "vma:
+# Ordinal Hint Member-Name Bound-To" from 2.44 on), so the name and the
+# number are read from the columns it names.
 imports=$("$objdump" -p "$exe" | awk '
     /^The Import Tables/ { inside = 1; next }
     /^The / && !/^The Import Tables/ { inside = 0 }
     !inside { next }
-    /^\tDLL Name:/ { dll = toupper($3); next }
-    dll && /^\t[0-9a-f]+[ \t]/ { print dll, (NF < 3 || $3 == "<none>" ? "#" $2 : $3) }
+    /^\tDLL Name:/ { dll = toupper($3); name = number = 0; next }
+    dll && /^\tvma:/ {
+        for (i = 2; i <= NF; i++) {
+            if ($i == "Member-Name") name = i
+            if ($i == "Ordinal" || $i == "Hint/Ord") number = i
+        }
+        if (!name || !number) { print "unread header: " $0 > "/dev/stderr"; exit 1 }
+        next
+    }
+    dll && name && /^\t[0-9a-f]+[ \t]/ { print dll, (NF < name || $name == "<none>" ? "#" $number : $name) }
 ' | sort -u)
 [ -n "$imports" ] || { echo "FAIL: no imports read from $exe"; exit 1; }
 
