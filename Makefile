@@ -99,6 +99,12 @@ bench-web: web
 	@tests/web/install.sh
 	@node bench/page_bench.mjs build/web
 
+# The two commands on a fresh Debian 13, made in build/debian13 with
+# mmdebstrap (as root, or through sudo); never part of `make test`.
+.PHONY: test-debian13
+test-debian13: deps-debian13
+	@scripts/test-debian13.sh
+
 # The Debian package, left in the build folder: $(BUILD_DIR)/river-mouth-quiz_*.deb
 .PHONY: package
 package: deps-package build
