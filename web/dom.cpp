@@ -6,8 +6,25 @@
 #include <cstdlib>
 #include <vector>
 
-// The elements live in a JavaScript array, indexed by their handles.
+// The runtime's string helpers have new names in newer emscripten, which also
+// leaves out of the build every helper that the code does not declare it uses
+// (EM_JS_DEPS, which the older one lacks). The page's own script finds them
+// under one name on Module.
 // clang-format off
+#ifdef EM_JS_DEPS
+EM_JS_DEPS(rmq_dom, "$UTF8ToString,$stackSave,$stackRestore,$stringToUTF8OnStack,$stringToNewUTF8");
+EM_JS(void, rmq_name_string_helpers, (), {
+    Module.rmqStringOnStack = stringToUTF8OnStack;
+    Module.rmqNewString = stringToNewUTF8;
+});
+#else
+EM_JS(void, rmq_name_string_helpers, (), {
+    Module.rmqStringOnStack = allocateUTF8OnStack;
+    Module.rmqNewString = allocateUTF8;
+});
+#endif
+
+// The elements live in a JavaScript array, indexed by their handles.
 EM_JS(int, rmq_add_markup, (const char *html), {
     if (!Module.rmqElements)
         Module.rmqElements = [document];
@@ -36,8 +53,8 @@ EM_JS(void, rmq_add_style_sheet, (const char *css), {
 EM_JS(void, rmq_listen, (int element, const char *type, int listener), {
     Module.rmqElements[element].addEventListener(UTF8ToString(type), function(event) {
         const stack = stackSave();
-        const key = allocateUTF8OnStack(event.key || "");
-        const code = allocateUTF8OnStack(event.code || "");
+        const key = Module.rmqStringOnStack(event.key || "");
+        const code = Module.rmqStringOnStack(event.code || "");
         const other = event.ctrlKey || event.altKey || event.metaKey;
         const acted = Module._rmq_dispatch(listener, key, code, event.shiftKey ? 1 : 0, other ? 1 : 0, event.button || 0,
             event.pointerId || 0, event.clientX || 0, event.clientY || 0);
@@ -62,7 +79,7 @@ EM_JS(int, rmq_is_checked, (int element), {
     return Module.rmqElements[element].checked ? 1 : 0;
 });
 EM_JS(char *, rmq_value, (int element), {
-    return allocateUTF8(Module.rmqElements[element].value);
+    return Module.rmqNewString(Module.rmqElements[element].value);
 });
 EM_JS(void, rmq_set_value, (int element, const char *text), {
     Module.rmqElements[element].value = UTF8ToString(text);
@@ -103,7 +120,7 @@ EM_JS(int, rmq_children_in_view, (int parent), {
     return row && row.offsetHeight > 0 ? Math.max(1, Math.floor(list.clientHeight / row.offsetHeight)) : 1;
 });
 EM_JS(char *, rmq_text, (int element), {
-    return allocateUTF8(Module.rmqElements[element].textContent);
+    return Module.rmqNewString(Module.rmqElements[element].textContent);
 });
 // The selected row and the framed one, which the list names as the row its
 // keys go on from.
@@ -141,6 +158,9 @@ std::string owned(std::string_view view)
 {
     return std::string(view);
 }
+
+// Named before any element is made.
+[[maybe_unused]] const bool stringHelpersNamed = (rmq_name_string_helpers(), true);
 
 } // namespace
 
