@@ -211,8 +211,9 @@ fi
 [ -e "$shortcut" ] && fail "the Start-menu entry is left"
 export_key "$uninstall_key" >/dev/null && fail "the uninstall entry is left"
 # NSIS's uninstaller runs from a folder of its own in the temporary folder
-# and cannot remove that folder while it runs; it is left empty.
-snapshot | grep -vE '^d [0-9]+ \./users/[^/]+/Temp/~nsu[^/]*\.tmp$' >"$work/after.txt"
+# (under AppData/Local since Wine 10) and cannot remove that folder while it
+# runs; it is left empty.
+snapshot | grep -vE '^d [0-9]+ \./users/[^/]+/(AppData/Local/)?Temp/~nsu[^/]*\.tmp$' >"$work/after.txt"
 if ! diff -u "$work/before.txt" "$work/after.txt" >"$work/left.diff"; then
     fail "the installation left changes behind:"
     grep -E '^[-+][^-+]' "$work/left.diff" | head -n 40
