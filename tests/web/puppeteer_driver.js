@@ -34,7 +34,17 @@ export async function startBrowser(engine, pageUrl) {
     const driver = {
         requests,
         async open({ viewport = { width: 461, height: 345 }, url = pageUrl } = {}) {
-            await page.setViewport(viewport);
+            await page.setViewport(viewport).catch(async error => {
+                // Firefox ESR 140 has no screen orientation override, which
+                // puppeteer sends with every viewport: the viewport alone,
+                // through the page's own browsing context.
+                if (!/setScreenOrientationOverride|unknown command/.test(error.message))
+                    throw error;
+                await page.mainFrame().browsingContext.setViewport({
+                    viewport: { width: viewport.width, height: viewport.height },
+                    devicePixelRatio: viewport.deviceScaleFactor ?? null,
+                });
+            });
             await page.goto(url, { waitUntil: 'load' });
             await page.waitForFunction(() => document.querySelectorAll('[role=option]').length > 0);
         },
