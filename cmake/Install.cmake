@@ -78,6 +78,8 @@ block(SCOPE_FOR VARIABLES)
             RMQ_SUMMARY_BG RMQ_SUMMARY_EN RMQ_DESCRIPTION_BG RMQ_DESCRIPTION_EN)
         rmq_xml_escape(${name} "${${name}}")
     endforeach()
+    # The publisher's reverse-DNS name, as the application id begins.
+    string(REGEX REPLACE "\\.[^.]*$" "" RMQ_DEVELOPER_ID "${RMQ_APP_ID}")
     configure_file(${rmq_packaging_dir}/river-mouth-quiz.metainfo.xml.in
         ${rmq_generated_dir}/${RMQ_APP_ID}.metainfo.xml @ONLY)
 endblock()

@@ -131,7 +131,17 @@ zcat "$usr/share/man/bg/man1/river-mouth-quiz.1.gz" | grep -qP '\p{Cyrillic}' ||
 # The AppStream file, on its own and together with the files it names.
 metainfo=$usr/share/metainfo/$app_id.metainfo.xml
 if [ -f "$metainfo" ]; then
-    appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli validate failed"
+    # The developer is named as AppStream 1.0 names it, in <developer>, which
+    # AppStream 0.16 (Debian 12) does not know yet and only mentions; it
+    # rejects nothing else.
+    if validation=$(appstreamcli validate --no-net --strict "$metainfo" 2>&1); then
+        :
+    elif [[ $(appstreamcli --version) == *" 0."* ]] &&
+        ! grep -E '^[EWI]: ' <<<"$validation" | grep -vqE ': unknown-tag developer$'; then
+        :
+    else
+        fail "appstreamcli validate failed: $validation"
+    fi
     appstreamcli validate-tree --no-net "$work/root" || fail "appstreamcli validate-tree failed"
     grep -qF "<id>$app_id</id>" "$metainfo" || fail "the AppStream id is not $app_id"
     grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
