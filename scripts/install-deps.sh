@@ -142,7 +142,15 @@ for entry in "${entries[@]}"; do
     seen[$entry]=1
     entry_installed "$entry" || missing+=("$entry")
 done
+# Where wine32:i386 could not be installed today, it is not tried again on
+# every make until tomorrow; deleting the note tries again at once.
+wine32_note=$(dirname "$0")/../build/wine32-unavailable
 if [ "$want_wine32" = 1 ] && installed wine32:i386; then
+    want_wine32=0
+    rm -f "$wine32_note"
+elif [ "$want_wine32" = 1 ] && [ -n "$(find "$wine32_note" -mmin -1440 2>/dev/null)" ]; then
+    echo "install-deps.sh: wine32:i386 could not be installed at $(date -r "$wine32_note" '+%H:%M');" \
+        "the 32-bit Windows tests will be skipped (delete build/wine32-unavailable to try again)"
     want_wine32=0
 fi
 if [ ${#missing[@]} -eq 0 ] && [ "$want_wine32" = 0 ]; then
@@ -190,7 +198,12 @@ if [ "$want_wine32" = 1 ]; then
         updated=0
     fi
     [ "$updated" = 1 ] || update_indexes
-    if ! "${sudo[@]}" apt-get install -y -q --no-install-recommends wine32:i386; then
-        echo "install-deps.sh: wine32:i386 could not be installed; the 32-bit Windows tests will be skipped"
+    log=$(mktemp)
+    if ! "${sudo[@]}" apt-get install -y -q --no-install-recommends wine32:i386 >"$log" 2>&1; then
+        echo "install-deps.sh: wine32:i386 could not be installed ($(grep -m1 '^E: ' "$log" || tail -n 1 "$log"));" \
+            "the 32-bit Windows tests will be skipped"
+        mkdir -p "$(dirname "$wine32_note")"
+        cp "$log" "$wine32_note"
     fi
+    rm -f "$log"
 fi
