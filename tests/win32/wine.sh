@@ -57,6 +57,11 @@ start)
         # seconds for one each time it hides a window.
         "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >>"$state/wineboot.log" 2>&1
         wineserver -w
+        # Wine writes its network cards, display adapters and monitors anew
+        # once more, in the session after the one that made the prefix: an
+        # empty session of its own, so that no test sees it as the program's.
+        "$wine" cmd /c exit </dev/null >>"$state/wineboot.log" 2>&1
+        wineserver -w
         touch "$WINEPREFIX/.ready"
     fi
     echo "Wine prefix $WINEPREFIX on display $DISPLAY"
@@ -90,8 +95,18 @@ at-dpi)
     ;;
 stop)
     wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
     if [ -s "$state/xvfb.pid" ]; then
-        kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+        # The server is no child of this script: wait until it has ended (or
+        # is only left for its new parent to reap), for at most five seconds.
+        xvfb=$(cat "$state/xvfb.pid")
+        if [ "$(cat "/proc/$xvfb/comm" 2>/dev/null)" = Xvfb ]; then
+            kill "$xvfb" 2>/dev/null || true
+            for _ in $(seq 100); do
+                case $(awk '{ print $3 }' "/proc/$xvfb/stat" 2>/dev/null) in "" | Z) break ;; esac
+                sleep 0.05
+            done
+        fi
         rm -f "$state/xvfb.pid" "$state/display"
     fi
     ;;
