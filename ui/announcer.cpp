@@ -65,11 +65,17 @@ void Announcer::announce(const QString &text)
 {
     if (text.isEmpty() || !window()->isVisible())
         return;
-    current = text;
     // A reader speaks a notification when it comes into view: take the last
     // one away first, so that the same text twice is heard twice.
     if (showing)
         tellScreenReader(false);
+    if (text != current) {
+        current = text;
+        // A reader may keep the name it read last (Orca 48 does) until it is
+        // told that the name changed.
+        QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&nameChanged);
+    }
     tellScreenReader(true);
 }
 
