@@ -104,6 +104,18 @@ add_custom_command(OUTPUT ${RMQ_WINDOWS_INSTALLER}
     VERBATIM)
 
 add_custom_target(windows-package DEPENDS ${RMQ_WINDOWS_ZIP} ${RMQ_WINDOWS_INSTALLER})
+
+# For the tests only: the installer whose uninstaller keeps a process running
+# from the installed uninstall.exe for three seconds, as a slow first stage does.
+set(RMQ_WINDOWS_HELD_INSTALLER ${PROJECT_BINARY_DIR}/tests/held-uninstaller-setup.exe)
+add_custom_command(OUTPUT ${RMQ_WINDOWS_HELD_INSTALLER}
+    COMMAND ${RMQ_MAKENSIS} -V2 -WX -INPUTCHARSET UTF8
+        -DRMQ_IDENTITY=${rmq_windows_dir}/identity.nsh -DRMQ_TEST_HOLD_UNINSTALLER=${RMQ_WINDOWS_HELD_INSTALLER}
+        ${rmq_windows_source_dir}/installer.nsi
+    DEPENDS ${RMQ_WINDOWS_INSTALLER}
+    COMMENT "Making the installer with the held uninstaller, for the tests"
+    VERBATIM)
+add_custom_target(windows-held-installer DEPENDS ${RMQ_WINDOWS_HELD_INSTALLER})
 if(NOT RMQ_MAKENSIS OR NOT RMQ_ZIP)
     add_custom_command(TARGET windows-package PRE_BUILD
         COMMAND ${CMAKE_COMMAND} -E echo "makensis or zip is missing; scripts/install-deps.sh installs them (nsis, zip)"
@@ -132,4 +144,18 @@ if(RMQ_TEST_WINDOWS_PACKAGE)
             ${RMQ_APP_ID} ${RMQ_NAME_BG} ${RMQ_VERSION_TEXT} ${RMQ_PUBLISHER_URL} ${RMQ_HOMEPAGE} ${RMQ_SUMMARY_BG})
     set_tests_properties(windows.InstallerInstallsAndUninstallsCleanly PROPERTIES
         FIXTURES_REQUIRED windows_packages TIMEOUT 300 SKIP_RETURN_CODE 77)
+
+    # The uninstaller removes its own file and folder however long its first
+    # stage takes to exit.
+    add_test(NAME windows.HeldInstallerBuilds
+        COMMAND ${CMAKE_COMMAND} --build ${PROJECT_BINARY_DIR} --target windows-held-installer)
+    set_tests_properties(windows.HeldInstallerBuilds PROPERTIES
+        FIXTURES_REQUIRED windows_packages FIXTURES_SETUP windows_held_installer TIMEOUT 120)
+    add_test(NAME windows.UninstallerRemovesItselfWhileItsFirstStageRuns
+        COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/wine32.sh
+            ${rmq_tests}/windows_installer_test.sh ${RMQ_WINDOWS_HELD_INSTALLER} $<TARGET_FILE:river-mouth-quiz>
+            ${PROJECT_BINARY_DIR}/wine-held-uninstaller-test
+            ${RMQ_APP_ID} ${RMQ_NAME_BG} ${RMQ_VERSION_TEXT} ${RMQ_PUBLISHER_URL} ${RMQ_HOMEPAGE} ${RMQ_SUMMARY_BG})
+    set_tests_properties(windows.UninstallerRemovesItselfWhileItsFirstStageRuns PROPERTIES
+        FIXTURES_REQUIRED windows_held_installer TIMEOUT 300 SKIP_RETURN_CODE 77)
 endif()

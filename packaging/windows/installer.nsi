@@ -30,7 +30,14 @@ RequestExecutionLevel admin
 !define UNINSTALLER "uninstall.exe"
 
 Name "${RMQ_NAME}"
-OutFile "${RMQ_OUTFILE}"
+!ifdef RMQ_TEST_HOLD_UNINSTALLER
+    ; A build for the tests only, written to the file this names: its
+    ; uninstaller starts one more process from the installed file and keeps
+    ; it running for three seconds, as a first stage slow to exit would.
+    OutFile "${RMQ_TEST_HOLD_UNINSTALLER}"
+!else
+    OutFile "${RMQ_OUTFILE}"
+!endif
 BrandingText "${RMQ_PUBLISHER}"
 ; The folder is chosen in .onInit, once the registry view is the program's:
 ; where /D= says, else where an earlier installation is, else Program Files.
@@ -118,6 +125,16 @@ Function .onInit
 FunctionEnd
 
 Function un.onInit
+!ifdef RMQ_TEST_HOLD_UNINSTALLER
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/hold" $1
+    ${IfNot} ${Errors}
+        Sleep 3000
+        Quit
+    ${EndIf}
+    Exec '"$INSTDIR\${UNINSTALLER}" /hold _?=$INSTDIR'
+!endif
     !insertmacro RequireAdministrator
     SetShellVarContext all
     !insertmacro UseProgramView
@@ -163,7 +180,23 @@ Section "Uninstall"
     Delete /REBOOTOK "$INSTDIR\${RMQ_EXE_NAME}"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\README.txt"
-    Delete "$INSTDIR\${UNINSTALLER}"
+    ; The uninstaller runs from a copy of itself in the temporary folder,
+    ; which its first stage starts from the installed file without waiting
+    ; for it. Until that stage has ended, Windows keeps the file from being
+    ; deleted: try again for ten seconds, then leave it to the next restart.
+    StrCpy $0 0
+    ${Do}
+        Delete "$INSTDIR\${UNINSTALLER}"
+        ${IfNot} ${FileExists} "$INSTDIR\${UNINSTALLER}"
+            ${Break}
+        ${EndIf}
+        IntOp $0 $0 + 1
+        ${If} $0 >= 100
+            Delete /REBOOTOK "$INSTDIR\${UNINSTALLER}"
+            ${Break}
+        ${EndIf}
+        Sleep 100
+    ${Loop}
     RMDir /REBOOTOK "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
