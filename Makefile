@@ -99,11 +99,12 @@ bench-web: web
 	@tests/web/install.sh
 	@node bench/page_bench.mjs build/web
 
-# The two commands on a fresh Debian 13, made in build/debian13 with
-# mmdebstrap (as root, or through sudo); never part of `make test`.
-.PHONY: test-debian13
-test-debian13: deps-debian13
-	@scripts/test-debian13.sh
+# The two commands on a fresh Debian 13 or 12, made in build/debian13 or
+# build/debian12 with mmdebstrap (as root, or through sudo); never part of
+# `make test`.
+.PHONY: test-debian13 test-debian12
+test-debian13 test-debian12: test-debian%: deps-debian13
+	@scripts/fresh-debian.sh $*
 
 # The Debian package, left in the build folder: $(BUILD_DIR)/river-mouth-quiz_*.deb
 .PHONY: package

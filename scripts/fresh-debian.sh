@@ -1,23 +1,36 @@
 #!/usr/bin/env bash
-# make test-debian13: the two commands on a fresh Debian 13, made here.
+# make test-debian13, make test-debian12: the two commands on a fresh Debian,
+# made here.
 #
-# Makes a Debian 13 ("trixie") root file system with mmdebstrap in
-# build/debian13/root, clones the committed project into it, and there runs
+#   fresh-debian.sh 13|12
+#
+# Makes a Debian 13 ("trixie") or 12 ("bookworm") root file system with
+# mmdebstrap in build/debian13/root (or debian12), clones the committed
+# project into it, and there runs
 # `make run` (on an Xvfb of its own, until the window maps, then closes it) and
 # `make test`, as a newcomer would. Everything runs in a mount namespace and a
 # PID namespace of its own: the mounts it makes vanish with it and no process
 # of it outlives it, however it ends.
 #
 #   RMQ_DEBIAN_MIRROR   the archive to make the root from (deb.debian.org)
-#   RMQ_KEEP_ROOT=1     reuse the root already in build/debian13 (faster, not fresh)
+#   RMQ_KEEP_ROOT=1     reuse the root already made (faster, not fresh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+case ${1:-} in
+13) suite=trixie ;;
+12) suite=bookworm ;;
+*)
+    echo "usage: fresh-debian.sh 13|12" >&2
+    exit 2
+    ;;
+esac
 
 if [ "$(id -u)" -ne 0 ]; then
     exec sudo --preserve-env=RMQ_DEBIAN_MIRROR,RMQ_KEEP_ROOT,NODE_EXTRA_CA_CERTS "$0" "$@"
 fi
 
-base=$PWD/build/debian13
+base=$PWD/build/debian$1
 root=$base/root
 log=$base/log
 mirror=${RMQ_DEBIAN_MIRROR:-http://deb.debian.org/debian}
@@ -28,11 +41,11 @@ mkdir -p "$base"
 # Xvfb and xdotool are this script's, to see the window of `make run`.
 if [ "${RMQ_KEEP_ROOT:-0}" != 1 ] || [ ! -x "$root/usr/bin/make" ]; then
     rm -rf --one-file-system "$root"
-    echo "== Making a Debian 13 root file system in $root"
+    echo "== Making a Debian $1 root file system in $root"
     start=$(date +%s)
     mmdebstrap --variant=apt --include=git,make,ca-certificates,xvfb,xauth,xdotool \
-        trixie "$root" \
-        "deb $mirror trixie main" "deb $mirror trixie-updates main" "deb $security trixie-security main"
+        "$suite" "$root" \
+        "deb $mirror $suite main" "deb $mirror $suite-updates main" "deb $security $suite-security main"
     echo "== Made in $(($(date +%s) - start)) s"
 fi
 
@@ -81,7 +94,7 @@ if [ -z "$window" ]; then
     exit 1
 fi
 echo "== The window \"$(DISPLAY=:63 xdotool getwindowname "$window")\" mapped $(($(date +%s) - start)) s after make run began"
-pkill -TERM -x river-mouth-quiz || true
+kill -TERM "$(DISPLAY=:63 xdotool getwindowpid "$window")" 2>/dev/null || true
 wait "$run" || true
 kill "$xvfb"; wait "$xvfb" || true
 read -r packages_after mib_after < <(installed)
