@@ -11,6 +11,8 @@ program=$1
 title='География - вид устие на река'
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# A command that fails where nothing checks it says which, before the script ends.
+trap 'echo "FAIL: line $LINENO: \"$BASH_COMMAND\" ended with status $?" >&2' ERR
 
 # What the prefix holds: every file and folder, each file with its size and
 # time, and every key and value of the registry. Wine itself rewrites the
@@ -27,8 +29,13 @@ snapshot() {
         done
     )
 }
-# The registry is written when the wineserver ends, after the last program.
-wineserver -w
+# The registry is written when the wineserver ends, after the last program:
+# wait for it, for half a minute at most, and name what keeps it running.
+wine_ends() {
+    timeout 30 wineserver -w ||
+        fail "Wine's server did not end within half a minute $1; still running: $(ps -eo pid,etime,args | grep -ai '[w]ine\|[.]exe')"
+}
+wine_ends "before the test"
 before=$(snapshot)
 
 "$WINE" "$program" &
@@ -51,15 +58,19 @@ message() {
     click 200 260
     xdotool key --clearmodifiers ctrl+a ctrl+c
     for _ in $(seq 50); do
-        text=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r') || text=
+        # An owner of the clipboard that does not answer must not hold the test.
+        text=$(timeout 2 xclip -o -selection clipboard 2>/dev/null | tr -d '\r') || text=
         [ "${text%%$'\n'*}" = "$1" ] && break
         sleep 0.1
     done
     printf '%s\n' "$text"
 }
+# The box's text is longer than a pipe takes at once: read whole, never cut
+# short by a reader that stops at its first line.
 expect_first_line() {
     local got
-    got=$(message "$1" | head -n 1)
+    got=$(message "$1")
+    got=${got%%$'\n'*}
     [ "$got" = "$1" ] || fail "the message box starts with '$got', expected '$1'"
 }
 
@@ -71,14 +82,14 @@ expect_first_line "Вярно. Устието на Амур е естуар."
 click 26 82
 click 230 66
 expect_first_line "Грешка! Устието на Атанасовско езеро не е естуар."
-[ "$(message "Грешка! Устието на Атанасовско езеро не е естуар." | sed -n 2p)" = "Вярно. Устието на Амур е естуар." ] ||
-    fail "the older verdict is not second"
+text=$(message "Грешка! Устието на Атанасовско езеро не е естуар.")
+[ "$(sed -n 2p <<<"$text")" = "Вярно. Устието на Амур е естуар." ] || fail "the older verdict is not second"
 
 # The close box, at the right end of the title bar.
 xdotool mousemove --window "$window" $((WIDTH - border - 10)) $((top / 2)) click 1
 expect_program_ends "$pid" "at the close box"
 
-wineserver -w
+wine_ends "after the program"
 after=$(snapshot)
 if [ "$before" != "$after" ]; then
     diff <(echo "$before") <(echo "$after") >&2 || true
