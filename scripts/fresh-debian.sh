@@ -50,7 +50,8 @@ if [ "${RMQ_KEEP_ROOT:-0}" != 1 ] || [ ! -x "$root/usr/bin/make" ]; then
 fi
 
 rm -rf --one-file-system "$root/root/river-mouth-quiz"
-git clone --quiet --no-hardlinks "$PWD" "$root/root/river-mouth-quiz"
+# Through sudo, the checkout is another user's: git would refuse to read it.
+git -c safe.directory="$PWD" clone --quiet --no-hardlinks "$PWD" "$root/root/river-mouth-quiz"
 echo "== Cloned $(git -C "$root/root/river-mouth-quiz" log -1 --format='%h %s')"
 
 # Where this machine re-signs the registries' TLS, Node in the root needs the
