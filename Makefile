@@ -10,7 +10,7 @@ all: build
 
 # A static pattern rule: make looks for no implicit rule for a phony target, so
 # a plain "deps-%:" would never run for these.
-DEPS := $(addprefix deps-,run test package windows web sanitize bench debian13)
+DEPS := $(addprefix deps-,run test package windows web sanitize bench fresh-debian)
 .PHONY: $(DEPS)
 $(DEPS): deps-%:
 	@scripts/install-deps.sh $*
@@ -103,7 +103,7 @@ bench-web: web
 # build/debian12 with mmdebstrap (as root, or through sudo); never part of
 # `make test`.
 .PHONY: test-debian13 test-debian12
-test-debian13 test-debian12: test-debian%: deps-debian13
+test-debian13 test-debian12: test-debian%: deps-fresh-debian
 	@scripts/fresh-debian.sh $*
 
 # The Debian package, left in the build folder: $(BUILD_DIR)/river-mouth-quiz_*.deb

@@ -95,9 +95,9 @@ add_custom_command(OUTPUT ${RMQ_WINDOWS_ZIP}
     COMMENT "Zipping ${rmq_windows_package}.zip"
     VERBATIM)
 
+set(rmq_makensis ${RMQ_MAKENSIS} -V2 -WX -INPUTCHARSET UTF8 -DRMQ_IDENTITY=${rmq_windows_dir}/identity.nsh)
 add_custom_command(OUTPUT ${RMQ_WINDOWS_INSTALLER}
-    COMMAND ${RMQ_MAKENSIS} -V2 -WX -INPUTCHARSET UTF8
-        -DRMQ_IDENTITY=${rmq_windows_dir}/identity.nsh ${rmq_windows_source_dir}/installer.nsi
+    COMMAND ${rmq_makensis} ${rmq_windows_source_dir}/installer.nsi
     DEPENDS river-mouth-quiz river-mouth-quiz-x86 ${RMQ_WINDOWS_X86_EXE} ${rmq_windows_source_dir}/installer.nsi ${rmq_windows_dir}/identity.nsh
         ${rmq_windows_dir}/LICENSE.txt ${rmq_windows_dir}/README.txt ${RMQ_ICON_ICO}
     COMMENT "Making the installer ${RMQ_WINDOWS_INSTALLER_NAME}"
@@ -109,8 +109,7 @@ add_custom_target(windows-package DEPENDS ${RMQ_WINDOWS_ZIP} ${RMQ_WINDOWS_INSTA
 # from the installed uninstall.exe for three seconds, as a slow first stage does.
 set(RMQ_WINDOWS_HELD_INSTALLER ${PROJECT_BINARY_DIR}/tests/held-uninstaller-setup.exe)
 add_custom_command(OUTPUT ${RMQ_WINDOWS_HELD_INSTALLER}
-    COMMAND ${RMQ_MAKENSIS} -V2 -WX -INPUTCHARSET UTF8
-        -DRMQ_IDENTITY=${rmq_windows_dir}/identity.nsh -DRMQ_TEST_HOLD_UNINSTALLER=${RMQ_WINDOWS_HELD_INSTALLER}
+    COMMAND ${rmq_makensis} -DRMQ_TEST_HOLD_UNINSTALLER=${RMQ_WINDOWS_HELD_INSTALLER}
         ${rmq_windows_source_dir}/installer.nsi
     DEPENDS ${RMQ_WINDOWS_INSTALLER}
     COMMENT "Making the installer with the held uninstaller, for the tests"
@@ -137,11 +136,13 @@ if(RMQ_TEST_WINDOWS_PACKAGE)
     set_tests_properties(windows.ZipHoldsTheProgramLicenceAndReadme PROPERTIES
         FIXTURES_REQUIRED windows_packages TIMEOUT 60)
 
+    # The installer is a 32-bit program: its tests need Wine's 32-bit half.
+    set(rmq_installer_test ${PROJECT_SOURCE_DIR}/tests/win32/wine32.sh ${rmq_tests}/windows_installer_test.sh)
+    set(rmq_installer_identity
+        ${RMQ_APP_ID} ${RMQ_NAME_BG} ${RMQ_VERSION_TEXT} ${RMQ_PUBLISHER_URL} ${RMQ_HOMEPAGE} ${RMQ_SUMMARY_BG})
     add_test(NAME windows.InstallerInstallsAndUninstallsCleanly
-        COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/wine32.sh
-            ${rmq_tests}/windows_installer_test.sh ${RMQ_WINDOWS_INSTALLER} $<TARGET_FILE:river-mouth-quiz>
-            ${PROJECT_BINARY_DIR}/wine-installer-test
-            ${RMQ_APP_ID} ${RMQ_NAME_BG} ${RMQ_VERSION_TEXT} ${RMQ_PUBLISHER_URL} ${RMQ_HOMEPAGE} ${RMQ_SUMMARY_BG})
+        COMMAND ${rmq_installer_test} ${RMQ_WINDOWS_INSTALLER} $<TARGET_FILE:river-mouth-quiz>
+            ${PROJECT_BINARY_DIR}/wine-installer-test ${rmq_installer_identity})
     set_tests_properties(windows.InstallerInstallsAndUninstallsCleanly PROPERTIES
         FIXTURES_REQUIRED windows_packages TIMEOUT 300 SKIP_RETURN_CODE 77)
 
@@ -152,10 +153,8 @@ if(RMQ_TEST_WINDOWS_PACKAGE)
     set_tests_properties(windows.HeldInstallerBuilds PROPERTIES
         FIXTURES_REQUIRED windows_packages FIXTURES_SETUP windows_held_installer TIMEOUT 120)
     add_test(NAME windows.UninstallerRemovesItselfWhileItsFirstStageRuns
-        COMMAND ${PROJECT_SOURCE_DIR}/tests/win32/wine32.sh
-            ${rmq_tests}/windows_installer_test.sh ${RMQ_WINDOWS_HELD_INSTALLER} $<TARGET_FILE:river-mouth-quiz>
-            ${PROJECT_BINARY_DIR}/wine-held-uninstaller-test
-            ${RMQ_APP_ID} ${RMQ_NAME_BG} ${RMQ_VERSION_TEXT} ${RMQ_PUBLISHER_URL} ${RMQ_HOMEPAGE} ${RMQ_SUMMARY_BG})
+        COMMAND ${rmq_installer_test} ${RMQ_WINDOWS_HELD_INSTALLER} $<TARGET_FILE:river-mouth-quiz>
+            ${PROJECT_BINARY_DIR}/wine-held-uninstaller-test ${rmq_installer_identity})
     set_tests_properties(windows.UninstallerRemovesItselfWhileItsFirstStageRuns PROPERTIES
         FIXTURES_REQUIRED windows_held_installer TIMEOUT 300 SKIP_RETURN_CODE 77)
 endif()

@@ -11,7 +11,8 @@
 #   web        build the page and play it in Chromium, Firefox and WebKit
 #   sanitize   the Linux tests again, with the sanitizers
 #   bench      the benchmarks, of all three programs
-#   debian13   make a Debian 13 root file system to try the project in
+#   fresh-debian  make a fresh Debian 13 or 12 root file system to try the
+#              project in (make test-debian13, make test-debian12)
 #
 # A package whose name changed between Debian releases is written with its
 # names one after the other, "new|old": it counts as installed under either
@@ -49,7 +50,7 @@ stage_packages() {
         ;;
     package)
         stage_packages run
-        echo dpkg-dev file
+        echo file
         ;;
     windows)
         echo cmake make
@@ -83,11 +84,11 @@ stage_packages() {
         stage_packages web
         echo libbenchmark-dev
         ;;
-    debian13)
+    fresh-debian)
         echo mmdebstrap debian-archive-keyring git ca-certificates
         ;;
     *)
-        echo "install-deps.sh: no stage \"$1\" (run, test, package, windows, web, sanitize, bench, debian13)" >&2
+        echo "install-deps.sh: no stage \"$1\" (run, test, package, windows, web, sanitize, bench, fresh-debian)" >&2
         return 2
         ;;
     esac

@@ -65,8 +65,8 @@ message() {
     done
     printf '%s\n' "$text"
 }
-# The box's text is longer than a pipe takes at once: read whole, never cut
-# short by a reader that stops at its first line.
+# The box's text read whole, not piped to a reader that stops at its first
+# line and may cut the writer short.
 expect_first_line() {
     local got
     got=$(message "$1")
