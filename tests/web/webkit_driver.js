@@ -88,20 +88,32 @@ export async function startWebKit(pageUrl) {
     }
 
     // The viewport at the size asked, whatever the window's own frame takes;
-    // whether the window could be made that small.
+    // whether the window could be made that small. The window takes a new
+    // size a moment after it is asked to, and just after the start it may
+    // not know its size yet: each try waits until the page sees the window
+    // change, and the window counts as at its smallest only when a try
+    // changes nothing.
     async function setViewport({ width, height }) {
         const window = session.manage().window();
-        for (let i = 0; i < 3; ++i) {
-            const [innerWidth, innerHeight] = await session.executeScript('return [innerWidth, innerHeight]');
+        const inner = () => session.executeScript('return [innerWidth, innerHeight]');
+        let [innerWidth, innerHeight] = await inner();
+        for (let i = 0; i < 4; ++i) {
             if (innerWidth === width && innerHeight === height)
                 return true;
-            // Just after the start the window may not know its size yet.
             const rect = await window.getRect();
             const frame = (outer, inner) => (outer > inner ? outer - inner : 0);
             await window.setRect({ width: Math.round(width + frame(rect.width, innerWidth)),
                 height: Math.round(height + frame(rect.height, innerHeight)) });
+            const before = [innerWidth, innerHeight];
+            const deadline = Date.now() + 2000;
+            do {
+                await new Promise(resolve => setTimeout(resolve, 25));
+                [innerWidth, innerHeight] = await inner();
+            } while (innerWidth === before[0] && innerHeight === before[1] && Date.now() < deadline);
+            if (innerWidth === before[0] && innerHeight === before[1])
+                return false;
         }
-        return false;
+        return innerWidth === width && innerHeight === height;
     }
 
     return {
