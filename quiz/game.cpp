@@ -1,16 +1,13 @@
 #include "game.h"
 
+#include "catalogue.h"
+
 #include <algorithm>
 #include <limits>
 
 namespace quiz {
 
 namespace {
-
-constexpr int RiverList = 0;
-constexpr int WorkingCodes = 1;
-constexpr int MasterNames = 2;
-constexpr int MasterCodes = 3;
 
 constexpr std::string_view LineBreak = "\r\n";
 constexpr std::string_view NewRoundNote = "Нов избор";
@@ -103,7 +100,7 @@ QuizGame::QuizGame(QuizView &view)
 
 void QuizGame::LoadQuiz()
 {
-    LastTypeIndex = 2;
+    LastTypeIndex = QuizCatalogue::LastTypeIndex;
     ResetQuiz();
 }
 
@@ -127,6 +124,7 @@ void QuizGame::ClearQuiz()
 {
     ResetQuiz();
     view.setMessageText(std::string(NewRoundNote));
+    view.announce(std::string(NewRoundNote));
 }
 
 void QuizGame::ChooseType(int index)
@@ -138,6 +136,12 @@ void QuizGame::ChooseType(int index)
         LogCleared = true;
         view.setMessageText({});
     }
+}
+
+void QuizGame::TypeButtonClicked(int index)
+{
+    if (view.isTypeButtonOn(index))
+        ChooseType(index);
 }
 
 void QuizGame::PickRiver(int listIndex)
@@ -156,8 +160,9 @@ void QuizGame::PickRiver(int listIndex)
     const std::string name = view.listItem(RiverList, p);
     const std::string prefix
         = code == ChosenType ? "Вярно. Устието на " + name + " е " : "Грешка! Устието на " + name + " не е ";
-    const std::string line = prefix + view.typeButtonCaption(ChosenType) + "." + std::string(LineBreak);
-    view.setMessageText(line + view.messageText());
+    const std::string verdict = prefix + view.typeButtonCaption(ChosenType) + ".";
+    view.setMessageText(verdict + std::string(LineBreak) + view.messageText());
+    view.announce(verdict);
     TypeChosen = false;
     view.turnTypeButtonOff(ChosenType);
     view.removeListItem(RiverList, p);

@@ -7,10 +7,18 @@
 
 namespace quiz {
 
+// The elements of the list control, by the index the view's list operations
+// take: the river list on screen, and the answer key's lists, never shown.
+enum ListIndex : int {
+    RiverList = 0,
+    WorkingCodes = 1,
+    MasterNames = 2,
+    MasterCodes = 3,
+};
+
 // The window as the game sees it: a few plain operations on its controls.
-// Lists are addressed by their element index: 0 the river list, 1 the working
-// codes, 2 the master names, 3 the master codes. Type buttons are addressed by
-// their index in the group. Texts are UTF-8; a line break is CR LF.
+// Lists are addressed by their ListIndex, type buttons by their index in the
+// group. Texts are UTF-8; a line break is CR LF.
 class QuizView
 {
 public:
@@ -32,6 +40,9 @@ public:
 
     virtual std::string messageText() const = 0;
     virtual void setMessageText(const std::string &text) = 0;
+
+    // One line for a screen reader to say at once, wherever the focus is.
+    virtual void announce(const std::string &line) = 0;
 };
 
 // The number that an answer code stands for: the decimal number at the start
@@ -53,6 +64,10 @@ public:
     void ClearQuiz();
     void ChooseType(int index);
     void PickRiver(int listIndex);
+
+    // A click on a type button as the view hears it: the game hears of it
+    // only when the click left the button on.
+    void TypeButtonClicked(int index);
 
     bool typeChosen() const { return TypeChosen; }
     int chosenType() const { return ChosenType; }

@@ -97,6 +97,10 @@ public:
 
     std::string messageText() const override { return text; }
     void setMessageText(const std::string &newText) override { text = newText; }
+    void announce(const std::string &line) override { announced.push_back(line); }
+
+    // Every line handed to a screen reader, in order.
+    std::vector<std::string> announced;
 
 private:
     List &at(int list) { return lists.at(static_cast<std::size_t>(list)); }

@@ -236,6 +236,35 @@ TEST_P(QuizGameTest, NewestVerdictStandsFirst)
               "Вярно. Устието на Волга е делта.\r\n");
 }
 
+// A screen reader hears each verdict and the note of a new round, once each,
+// and never the assignment, the emptied box or a pick that judges nothing.
+TEST_P(QuizGameTest, AScreenReaderHearsEachVerdictAndTheNewRoundOnly)
+{
+    choose(Delta);
+    EXPECT_TRUE(view.announced.empty());
+    pick("Волга");
+    pick("Ганг");
+    choose(Liman);
+    pick("Гарона");
+    game.ClearQuiz();
+    EXPECT_EQ(view.announced, (std::vector<std::string> {"Вярно. Устието на Волга е делта.",
+                                                         "Грешка! Устието на Гарона не е лиман.", "Нов избор"}));
+}
+
+// The view hands on every click of a type button; only one that left its
+// button on chooses.
+TEST_P(QuizGameTest, AClickChoosesOnlyWhereItLeftTheButtonOn)
+{
+    game.TypeButtonClicked(Estuary);
+    EXPECT_FALSE(game.typeChosen());
+    EXPECT_FALSE(game.logCleared());
+    view.pressTypeButton(Liman);
+    game.TypeButtonClicked(Liman);
+    EXPECT_TRUE(game.typeChosen());
+    EXPECT_EQ(game.chosenType(), Liman);
+    EXPECT_TRUE(game.logCleared());
+}
+
 TEST_P(QuizGameTest, NestedSelectionEventsNeverWriteASecondLine)
 {
     choose(Delta);

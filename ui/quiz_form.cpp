@@ -209,10 +209,7 @@ void QuizForm::createControls()
 void QuizForm::connectEvents()
 {
     connect(Command1, &QPushButton::clicked, this, [this] { game.ClearQuiz(); });
-    connect(Option1Group, &QButtonGroup::idToggled, this, [this](int index, bool on) {
-        if (on)
-            game.ChooseType(index);
-    });
+    connect(Option1Group, &QButtonGroup::idClicked, this, [this](int index) { game.TypeButtonClicked(index); });
     for (int e = 0; e < static_cast<int>(List1.size()); ++e) {
         connect(List1[e].selection, &QItemSelectionModel::selectionChanged, this, [this, e] { game.PickRiver(e); });
     }
@@ -292,6 +289,9 @@ std::string QuizForm::messageText() const
 void QuizForm::setMessageText(const std::string &text)
 {
     Text1->setPlainText(fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    // The newest line stands first: a screen reader speaks it at once.
-    announcer->announce(Text1->document()->firstBlock().text());
+}
+
+void QuizForm::announce(const std::string &line)
+{
+    announcer->announce(fromUtf8(line));
 }

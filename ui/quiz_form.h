@@ -41,6 +41,7 @@ public:
 
     std::string messageText() const override;
     void setMessageText(const std::string &text) override;
+    void announce(const std::string &line) override;
 
 private:
     void createControls();

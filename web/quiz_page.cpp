@@ -229,8 +229,7 @@ void QuizPage::buildForm()
     for (int index = 0; index < static_cast<int>(Option1.size()); ++index) {
         dom::listen(Option1[index], "click", [this, index](const dom::Event &) {
             dom::focus(Option1[index]);
-            if (isTypeButtonOn(index))
-                game.ChooseType(index);
+            game.TypeButtonClicked(index);
             return false;
         });
     }
@@ -430,7 +429,9 @@ void QuizPage::setMessageText(const std::string &text)
 {
     dom::setValue(Text1, text);
     dom::scrollToTop(Text1);
-    // Each new verdict and the note of a new round stand in the first line.
-    if (!text.empty())
-        dom::setText(announcer, text.substr(0, text.find("\r\n")));
+}
+
+void QuizPage::announce(const std::string &line)
+{
+    dom::setText(announcer, line);
 }

@@ -31,6 +31,7 @@ public:
 
     std::string messageText() const override;
     void setMessageText(const std::string &text) override;
+    void announce(const std::string &line) override;
 
 private:
     // The lists the page never shows: the working codes and the answer key.

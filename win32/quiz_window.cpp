@@ -375,8 +375,8 @@ void QuizWindow::onCommand(int id, int code)
         id = IdCommand1;
     if (id == IdCommand1 && code == BN_CLICKED)
         game.ClearQuiz();
-    else if (const int index = typeIndexOf(id); index >= 0 && code == BN_CLICKED && isTypeButtonOn(index))
-        game.ChooseType(index);
+    else if (const int index = typeIndexOf(id); index >= 0 && code == BN_CLICKED)
+        game.TypeButtonClicked(index);
     else if (id == IdList1 && code == LBN_SELCHANGE)
         game.PickRiver(0);
 }
@@ -705,9 +705,10 @@ std::string QuizWindow::messageText() const
 
 void QuizWindow::setMessageText(const std::string &text)
 {
-    const std::wstring shown = widen(text);
-    SetWindowTextW(control(IdText1), shown.c_str());
-    // Each new verdict and the note of a new round stand in the first line.
-    if (!shown.empty())
-        announcer.announce(control(IdText1), shown.substr(0, shown.find(L"\r\n")));
+    SetWindowTextW(control(IdText1), widen(text).c_str());
+}
+
+void QuizWindow::announce(const std::string &line)
+{
+    announcer.announce(control(IdText1), widen(line));
 }

@@ -56,6 +56,7 @@ public:
 
     std::string messageText() const override;
     void setMessageText(const std::string &text) override;
+    void announce(const std::string &line) override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

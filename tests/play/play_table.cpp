@@ -61,8 +61,26 @@ Action readAction(std::string_view text, int line)
         a.keys = split(text, ' ');
     } else if (take(text, "slide river ")) {
         a.kind = Action::Slide;
-        a.out = text.ends_with(" then out");
-        text = trimmed(text.substr(0, text.size() - (a.out ? 9 : 0)));
+        for (const auto &[words, beyond] : {std::pair {" to above the list", Action::Above},
+                                            std::pair {" to below the list", Action::Below}}) {
+            if (text.ends_with(words)) {
+                a.beyond = beyond;
+                a.name = trimmed(text.substr(0, text.size() - std::string_view(words).size()));
+                need(isIn(AllRivers, a.name), line, "no such river: " + a.name);
+                return a;
+            }
+        }
+        if (const std::size_t out = text.find(" then out"); out != std::string_view::npos) {
+            a.out = true;
+            std::string_view rest = text.substr(out + 9);
+            text = trimmed(text.substr(0, out));
+            if (take(rest, " to river ")) {
+                a.besideTo = trimmed(rest);
+                need(isIn(AllRivers, a.besideTo), line, "no such river: " + a.besideTo);
+            } else {
+                need(rest.empty(), line, "a slide goes out, or out \"to river NAME\"");
+            }
+        }
         const std::size_t to = text.find(" to river ");
         need(to != std::string_view::npos, line, "a slide goes \"to river NAME\"");
         a.name = trimmed(text.substr(0, to));

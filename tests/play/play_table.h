@@ -28,10 +28,17 @@ struct Action
     Kind kind = Click;
     std::string control; // a click's: "type", "river", "clear" or "message"
     std::string name; // the type's caption or the river's name; a slide's first river
-    std::string to; // a slide's last river
-    bool out = false; // the slide ends beside the list
+    std::string to; // a slide's last river on the list
+    bool out = false; // the slide leaves the list to its right at the last river's height
+    std::string besideTo; // and goes on beside the list to the height of this river
+    enum Beyond { No, Above, Below };
+    Beyond beyond = No; // the slide ends held above or below the list, HeldBeyondTheList long
     std::vector<std::string> keys; // as the table names them, one after the other
 };
+
+// How long a slide that ends beyond the list holds the button there before
+// it lets go: long enough for the list to scroll from one end to the other.
+constexpr int HeldBeyondTheListMs = 1500;
 
 struct Step
 {
