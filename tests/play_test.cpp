@@ -125,18 +125,37 @@ protected:
             break;
         case play::Action::Slide: {
             const QStringList rows = qobject_cast<QStringListModel *>(list->model())->stringList();
-            const int from = rows.indexOf(QString::fromStdString(action.name));
-            const int to = rows.indexOf(QString::fromStdString(action.to));
             QPoint at = rowCentre(action.name);
             QTest::mousePress(window, Qt::LeftButton, {}, at);
-            for (int row = from; row != to;) {
-                row += to > from ? 1 : -1;
-                at = inWindow(list->viewport(), list->visualRect(list->model()->index(row, 0)).center());
+            // Over each row on the way, and over the one to go beside the list to.
+            const auto slideTo = [&](const std::string &name) {
+                const int from = list->currentIndex().row();
+                const int to = rows.indexOf(QString::fromStdString(name));
+                for (int row = from; row != to;) {
+                    row += to > from ? 1 : -1;
+                    at.setY(inWindow(list->viewport(), list->visualRect(list->model()->index(row, 0)).center()).y());
+                    QTest::mouseMove(window, at);
+                }
+            };
+            if (action.beyond != play::Action::No) {
+                const int edge = action.beyond == play::Action::Above ? -4 : list->viewport()->height() + 4;
+                const int step = action.beyond == play::Action::Above ? -8 : 8;
+                const int y = inWindow(list->viewport(), QPoint(0, edge)).y();
+                while ((step < 0 && at.y() + step > y) || (step > 0 && at.y() + step < y)) {
+                    at.setY(at.y() + step);
+                    QTest::mouseMove(window, at);
+                }
+                at.setY(y);
                 QTest::mouseMove(window, at);
-            }
-            if (action.out) {
-                at.setX(inWindow(list, QPoint(list->width() + 12, 0)).x());
-                QTest::mouseMove(window, at);
+                QTest::qWait(play::HeldBeyondTheListMs);
+            } else {
+                slideTo(action.to);
+                if (action.out) {
+                    at.setX(inWindow(list, QPoint(list->width() + 12, 0)).x());
+                    QTest::mouseMove(window, at);
+                }
+                if (!action.besideTo.empty())
+                    slideTo(action.besideTo);
             }
             QTest::mouseRelease(window, Qt::LeftButton, {}, at);
             break;

@@ -1,5 +1,7 @@
 #include "quiz_form.h"
 
+#include "answer_key_lists.h"
+
 #include "announcer.h"
 #include "catalogue.h"
 #include "clear_button.h"
@@ -128,20 +130,20 @@ void QuizForm::createControls()
 
     for (ListControl &list : List1)
         list.items = new QStringListModel(this);
-    QStringList masterNames;
-    QStringList masterCodes;
-    for (const auto &entry : quiz::QuizCatalogue::Entries) {
-        masterNames << fromUtf8(entry.name);
-        masterCodes << fromUtf8(entry.code);
+    // The masters as the answer key's lists hold them, in models of their own.
+    const quiz::AnswerKeyLists answerKey;
+    for (const int master : {quiz::MasterNames, quiz::MasterCodes}) {
+        QStringList items;
+        for (int p = 0; p < answerKey.count(master); ++p)
+            items << fromUtf8(answerKey.item(master, p));
+        List1.at(master).items->setStringList(items);
     }
-    List1[2].items->setStringList(masterNames);
-    List1[3].items->setStringList(masterCodes);
 
     // The river list keeps the selection model it makes for itself: see RiverList.
     riverList = new RiverList(this);
-    riverList->setModel(List1[0].items);
-    List1[0].selection = riverList->selectionModel();
-    for (std::size_t e = 1; e < List1.size(); ++e)
+    riverList->setModel(List1[quiz::RiverList].items);
+    List1[quiz::RiverList].selection = riverList->selectionModel();
+    for (std::size_t e = quiz::WorkingCodes; e < List1.size(); ++e)
         List1[e].selection = new QItemSelectionModel(List1[e].items, this);
     riverList->setSelectionMode(QAbstractItemView::SingleSelection);
     riverList->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -5,26 +5,40 @@
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <functional>
+#include <optional>
+
+namespace listbox = quiz::listbox;
 
 namespace {
 
-// The keys that answer the framed row while nothing is selected.
-bool answersFramedRow(const QKeyEvent *event)
+// The list box's key for a key pressed, where it is one.
+std::optional<listbox::Key> listBoxKey(const QKeyEvent *event)
 {
     if (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier))
-        return false;
+        return std::nullopt;
     switch (event->key()) {
     case Qt::Key_Up:
+        return listbox::Key::Up;
     case Qt::Key_Down:
+        return listbox::Key::Down;
+    case Qt::Key_Left:
+        return listbox::Key::Left;
+    case Qt::Key_Right:
+        return listbox::Key::Right;
     case Qt::Key_Home:
+        return listbox::Key::Home;
     case Qt::Key_End:
+        return listbox::Key::End;
     case Qt::Key_PageUp:
+        return listbox::Key::PageUp;
     case Qt::Key_PageDown:
+        return listbox::Key::PageDown;
     case Qt::Key_Space:
-        return true;
+        return listbox::Key::Space;
     default:
-        return false;
+        return std::nullopt;
     }
 }
 
@@ -58,42 +72,34 @@ RiverList::RiverList(QWidget *parent)
 {
     // A click takes the focus only with the left button: see mousePressEvent.
     setFocusPolicy(Qt::TabFocus);
+    heldScroll.setInterval(listbox::ScrollInterval);
+    connect(&heldScroll, &QTimer::timeout, this, &RiverList::scrollWhileHeld);
     setItemDelegate(
         new HeldRowDelegate([this](const QModelIndex &index) { return held && index == currentIndex(); }, this));
 }
 
 void RiverList::keyboardSearch(const QString &search)
 {
-    // Qt's own search gathers the letters typed in quick succession and goes
-    // on from the framed row only with a second letter; here each letter goes
-    // on to the next name below the frame that starts with it.
-    const int rows = model() ? model()->rowCount(rootIndex()) : 0;
-    if (search.isEmpty() || rows == 0)
+    // Qt's own search gathers the letters typed in quick succession; here
+    // each letter goes on to the next name below the frame that starts with it.
+    if (!model())
         return;
-    const int framed = currentIndex().isValid() ? currentIndex().row() : -1;
-    for (int step = 1; step <= rows; ++step) {
-        const QModelIndex row = model()->index((framed + step) % rows, modelColumn(), rootIndex());
-        if (row.data(Qt::DisplayRole).toString().startsWith(search, Qt::CaseInsensitive)) {
-            selectRow(row);
-            return;
-        }
-    }
+    const int found = listbox::rowForCharacter(
+        state(), search.toStdString(), [this](int r) { return row(r).data(Qt::DisplayRole).toString().toStdString(); });
+    if (found >= 0)
+        selectRow(found);
 }
 
 void RiverList::keyPressEvent(QKeyEvent *event)
 {
-    // Qt moves on from the framed row first, so that Down would answer the
-    // row below it and Up on the first row nothing at all.
-    if (answersFramedRow(event) && model() && !selectionModel()->hasSelection()) {
-        QModelIndex framed = currentIndex();
-        if (!framed.isValid())
-            framed = model()->index(0, modelColumn(), rootIndex());
-        if (framed.isValid())
-            selectRow(framed);
-        event->accept();
+    const std::optional<listbox::Key> key = listBoxKey(event);
+    if (!key || !model()) {
+        QListView::keyPressEvent(event);
         return;
     }
-    QListView::keyPressEvent(event);
+    if (const int answered = listbox::rowForKey(state(), *key); answered >= 0)
+        selectRow(answered);
+    event->accept();
 }
 
 void RiverList::focusInEvent(QFocusEvent *event)
@@ -111,18 +117,30 @@ void RiverList::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     setFocus(Qt::MouseFocusReason);
-    held = indexAt(event->position().toPoint()).isValid();
+    if (!model())
+        return;
+    const int pressed = listbox::rowForPress(state(), pointerAt(event->position().toPoint()));
+    held = pressed >= 0;
     if (held)
-        frameRowUnder(event->position().toPoint());
+        frameHeldRow(pressed);
 }
 
 void RiverList::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
-    if (event->buttons() == Qt::NoButton)
+    if (event->buttons() == Qt::NoButton) {
         QListView::mouseMoveEvent(event);
-    else if (held && (event->buttons() & Qt::LeftButton))
-        frameRowUnder(event->position().toPoint());
+        return;
+    }
+    if (!held || !(event->buttons() & Qt::LeftButton))
+        return;
+    const listbox::Pointer pointer = pointerAt(event->position().toPoint());
+    frameHeldRow(listbox::rowForHeldMove(state(), pointer));
+    heldBeyond = listbox::beyond(pointer);
+    if (heldBeyond == listbox::Beyond::No)
+        heldScroll.stop();
+    else if (!heldScroll.isActive())
+        heldScroll.start();
 }
 
 void RiverList::mouseReleaseEvent(QMouseEvent *event)
@@ -131,9 +149,10 @@ void RiverList::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || !held)
         return;
     held = false;
+    heldScroll.stop();
     viewport()->update();
     if (currentIndex().isValid())
-        selectRow(currentIndex());
+        selectRow(currentIndex().row());
 }
 
 void RiverList::mouseDoubleClickEvent(QMouseEvent *event)
@@ -144,50 +163,90 @@ void RiverList::mouseDoubleClickEvent(QMouseEvent *event)
 
 void RiverList::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
-    // The frame keeps its place when its row goes, on the name that moves up
-    // into it, or on the row above when the last rows go. Moved off the rows
-    // before they go, it is left alone by the view, which would select the
-    // next row, and by the selection model, which would frame the row above.
+    // The frame keeps its place when its row goes. Moved off the rows before
+    // they go, it is left alone by the view, which would select the next row,
+    // and by the selection model, which would frame the row above.
     const int framed = currentIndex().row();
     const int rows = model()->rowCount(parent);
+    const int gone = end - start + 1;
     if (parent == rootIndex() && framed >= start && framed <= end) {
-        if (end + 1 < rows)
-            frameRow(model()->index(end + 1, modelColumn(), rootIndex()));
-        else if (start > 0)
-            frameRow(model()->index(start - 1, modelColumn(), rootIndex()));
+        const int after = listbox::framedAfterRemoval(start, start, rows - gone);
+        if (after != listbox::FramedWhenEmpty)
+            frameRow(after < start ? after : after + gone);
     }
     QListView::rowsAboutToBeRemoved(parent, start, end);
     // The rows go at once but the scroll bar follows only when the list is
     // laid out again, after it has filled anew: start at the top now.
-    if (parent == rootIndex() && start == 0 && end == rows - 1)
+    if (parent == rootIndex() && gone == rows)
         scrollToTop();
 }
 
 void RiverList::rowsInserted(const QModelIndex &parent, int start, int end)
 {
     QListView::rowsInserted(parent, start, end);
-    if (parent == rootIndex() && !currentIndex().isValid())
-        frameRow(model()->index(0, modelColumn(), rootIndex()));
+    if (parent == rootIndex())
+        frameRow(listbox::framedAfterAppend(currentIndex().isValid() ? currentIndex().row() : -1));
 }
 
-void RiverList::selectRow(const QModelIndex &index)
+listbox::State RiverList::state() const
 {
-    scrollTo(index);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    listbox::State now;
+    now.rows = model() ? model()->rowCount(rootIndex()) : 0;
+    now.framed = currentIndex().isValid() ? currentIndex().row() : -1;
+    const QModelIndexList selected = selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
+    now.selected = selected.isEmpty() ? -1 : selected.first().row();
+    const QModelIndex top = indexAt(QPoint(0, 0));
+    now.top = top.isValid() ? top.row() : 0;
+    const int rowHeight = std::max(sizeHintForRow(0), 1);
+    now.inSight = std::max(viewport()->height() / rowHeight, 1);
+    return now;
 }
 
-void RiverList::frameRow(const QModelIndex &index)
+listbox::Pointer RiverList::pointerAt(const QPoint &pos) const
 {
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    // Counted from the top of the first row in sight, which may stand a
+    // little above the viewport's edge.
+    const QModelIndex top = indexAt(QPoint(0, 0));
+    const int from = top.isValid() ? visualRect(top).top() : 0;
+    return {static_cast<double>(pos.y() - from), static_cast<double>(std::max(sizeHintForRow(0), 1)),
+            static_cast<double>(viewport()->height() - from)};
 }
 
-void RiverList::frameRowUnder(const QPoint &pos)
+QModelIndex RiverList::row(int row) const
 {
-    // Only the height counts, so that the pointer beside the list still
-    // frames the row it is level with.
-    const QModelIndex row = indexAt(QPoint(viewport()->width() / 2, pos.y()));
-    if (row.isValid() && row != currentIndex())
-        frameRow(row);
+    return model()->index(row, modelColumn(), rootIndex());
+}
+
+void RiverList::selectRow(int at)
+{
+    scrollTo(row(at));
+    selectionModel()->setCurrentIndex(row(at), QItemSelectionModel::ClearAndSelect);
+}
+
+void RiverList::frameRow(int at)
+{
+    selectionModel()->setCurrentIndex(row(at), QItemSelectionModel::NoUpdate);
+}
+
+void RiverList::frameHeldRow(int at)
+{
+    if (at < 0)
+        return;
+    if (at != currentIndex().row())
+        frameRow(at);
+    // Only a row out of sight, as the pointer beyond the list frames it,
+    // scrolls the list: one cut off at the edge stays as it stands.
+    if (!viewport()->rect().intersects(visualRect(row(at))))
+        scrollTo(row(at));
+}
+
+void RiverList::scrollWhileHeld()
+{
+    if (!held || !model()) {
+        heldScroll.stop();
+        return;
+    }
+    frameHeldRow(listbox::rowForScrollTick(state(), heldBeyond));
 }
 
 void RiverList::nameFramedRow()

@@ -1,7 +1,13 @@
 #include "type_button.h"
 
+#include "option_group.h"
+
 #include <QButtonGroup>
 #include <QKeyEvent>
+
+#include <optional>
+
+namespace optiongroup = quiz::optiongroup;
 
 TypeButton::TypeButton(const QString &text, QWidget *parent)
     : QRadioButton(text, parent)
@@ -17,29 +23,36 @@ bool TypeButton::hitButton(const QPoint &pos) const
 
 void TypeButton::keyPressEvent(QKeyEvent *event)
 {
-    int step = 0;
+    std::optional<optiongroup::Key> key;
     if (!(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         switch (event->key()) {
         case Qt::Key_Down:
+            key = optiongroup::Key::Down;
+            break;
         case Qt::Key_Right:
-            step = 1;
+            key = optiongroup::Key::Right;
             break;
         case Qt::Key_Up:
+            key = optiongroup::Key::Up;
+            break;
         case Qt::Key_Left:
-            step = -1;
+            key = optiongroup::Key::Left;
             break;
         default:
             break;
         }
     }
     const QList<QAbstractButton *> buttons = group() ? group()->buttons() : QList<QAbstractButton *>();
-    if (step == 0 || buttons.size() < 2) {
+    if (!key || buttons.size() < 2) {
+        // Space stays Qt's own: it clicks the button as it is let go.
         QRadioButton::keyPressEvent(event);
         return;
     }
-    const qsizetype count = buttons.size();
-    QAbstractButton *next = buttons.at((buttons.indexOf(this) + step + count) % count);
-    next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    const int count = static_cast<int>(buttons.size());
+    const int to = optiongroup::buttonForKey(*key, static_cast<int>(buttons.indexOf(this)), count);
+    QAbstractButton *next = buttons.at(to);
+    const bool forwards = *key == optiongroup::Key::Down || *key == optiongroup::Key::Right;
+    next->setFocus(forwards ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     if (!next->isChecked())
         next->click();
     event->accept();
@@ -63,13 +76,12 @@ void TypeButton::markGroupStop() const
     if (!group())
         return;
     const QList<QAbstractButton *> buttons = group()->buttons();
-    QAbstractButton *stop = buttons.value(0);
-    for (QAbstractButton *button : buttons) {
-        if (button->isChecked()) {
-            stop = button;
-            break;
-        }
+    int on = -1;
+    for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
+        if (buttons.at(i)->isChecked())
+            on = i;
     }
-    for (QAbstractButton *button : buttons)
-        button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    const int stop = optiongroup::tabStop(on);
+    for (int i = 0; i < static_cast<int>(buttons.size()); ++i)
+        buttons.at(i)->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }

@@ -61,8 +61,8 @@ Action readAction(std::string_view text, int line)
         a.keys = split(text, ' ');
     } else if (take(text, "slide river ")) {
         a.kind = Action::Slide;
-        for (const auto &[words, beyond] : {std::pair {" to above the list", Action::Above},
-                                            std::pair {" to below the list", Action::Below}}) {
+        for (const auto &[words, beyond] :
+             {std::pair {" to above the list", Action::Above}, std::pair {" to below the list", Action::Below}}) {
             if (text.ends_with(words)) {
                 a.beyond = beyond;
                 a.name = trimmed(text.substr(0, text.size() - std::string_view(words).size()));

@@ -38,7 +38,7 @@ struct Action
 
 // How long a slide that ends beyond the list holds the button there before
 // it lets go: long enough for the list to scroll from one end to the other.
-constexpr int HeldBeyondTheListMs = 1500;
+constexpr int HeldBeyondTheListMs = 2500;
 
 struct Step
 {
