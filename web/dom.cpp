@@ -2,6 +2,7 @@
 
 #include <emscripten/em_js.h>
 #include <emscripten/emscripten.h>
+#include <emscripten/eventloop.h>
 
 #include <cstdlib>
 #include <vector>
@@ -109,15 +110,19 @@ EM_JS(void, rmq_scroll_child_into_view, (int parent, int position), {
     else if (child.offsetTop + child.offsetHeight > list.scrollTop + list.clientHeight)
         list.scrollTop = child.offsetTop + child.offsetHeight - list.clientHeight;
 });
-EM_JS(int, rmq_child_at, (int parent, double x, double y), {
-    const list = Module.rmqElements[parent];
-    const element = document.elementFromPoint(x, y);
-    return element && element.parentElement === list ? Array.prototype.indexOf.call(list.children, element) : -1;
+EM_JS(int, rmq_child_count, (int parent), {
+    return Module.rmqElements[parent].children.length;
 });
-EM_JS(int, rmq_children_in_view, (int parent), {
-    const list = Module.rmqElements[parent];
+EM_JS(char *, rmq_child_text, (int parent, int position), {
+    return Module.rmqNewString(Module.rmqElements[parent].children[position].textContent);
+});
+// Six numbers into `area`, as dom::RowsArea holds them.
+EM_JS(void, rmq_rows_area, (int element, double *area), {
+    const list = Module.rmqElements[element];
+    const box = list.getBoundingClientRect();
     const row = list.firstElementChild;
-    return row && row.offsetHeight > 0 ? Math.max(1, Math.floor(list.clientHeight / row.offsetHeight)) : 1;
+    HEAPF64.set([box.left + list.clientLeft, box.top + list.clientTop, list.clientWidth, list.clientHeight,
+        list.scrollTop, row ? row.getBoundingClientRect().height : 0], area >> 3);
 });
 EM_JS(char *, rmq_text, (int element), {
     return Module.rmqNewString(Module.rmqElements[element].textContent);
@@ -157,6 +162,14 @@ std::vector<Listener> &listeners()
 std::string owned(std::string_view view)
 {
     return std::string(view);
+}
+
+// A string that the page's script allocated, freed once copied.
+std::string taken(char *raw)
+{
+    std::string result(raw);
+    std::free(raw);
+    return result;
 }
 
 // Named before any element is made.
@@ -248,10 +261,7 @@ bool isChecked(Element element)
 
 std::string value(Element element)
 {
-    char *raw = rmq_value(element);
-    std::string result(raw);
-    std::free(raw);
-    return result;
+    return taken(rmq_value(element));
 }
 
 void setValue(Element element, std::string_view text)
@@ -284,22 +294,40 @@ void scrollChildIntoView(Element parent, int position)
     rmq_scroll_child_into_view(parent, position);
 }
 
-int childAt(Element parent, double x, double y)
+int childCount(Element parent)
 {
-    return rmq_child_at(parent, x, y);
+    return rmq_child_count(parent);
 }
 
-int childrenInView(Element parent)
+std::string childText(Element parent, int position)
 {
-    return rmq_children_in_view(parent);
+    return taken(rmq_child_text(parent, position));
+}
+
+RowsArea rowsArea(Element list)
+{
+    double values[6] = {};
+    rmq_rows_area(list, values);
+    return {values[0], values[1], values[2], values[3], values[4], values[5]};
+}
+
+void Timer::start(int milliseconds, std::function<void()> ticked)
+{
+    stop();
+    tick = std::move(ticked);
+    id = emscripten_set_interval([](void *timer) { static_cast<Timer *>(timer)->tick(); }, milliseconds, this);
+}
+
+void Timer::stop()
+{
+    if (id != 0)
+        emscripten_clear_interval(id);
+    id = 0;
 }
 
 std::string text(Element element)
 {
-    char *raw = rmq_text(element);
-    std::string result(raw);
-    std::free(raw);
-    return result;
+    return taken(rmq_text(element));
 }
 
 void markRows(Element parent, int selected, int framed, std::string_view framedId)

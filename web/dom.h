@@ -61,14 +61,45 @@ void scrollToTop(Element element);
 void appendChild(Element parent, std::string_view tag, std::string_view text, std::string_view role);
 void removeChild(Element parent, int position);
 void removeChildren(Element parent);
+int childCount(Element parent);
+std::string childText(Element parent, int position);
 void scrollChildIntoView(Element parent, int position);
 // Marks the selected child, and gives the framed one the id that the parent
 // names as its active descendant; -1 marks none.
 void markRows(Element parent, int selected, int framed, std::string_view framedId);
-// The position of the child under the point, -1 when the point is on none.
-int childAt(Element parent, double x, double y);
-// How many children show whole at once.
-int childrenInView(Element parent);
 void capturePointer(Element element, int pointerId);
+
+// Where a list's rows show: the area inside its border and beside its scroll
+// bar, in the viewport's coordinates as a pointer event gives them; how far
+// the rows are scrolled up out of it; and the height of a row, 0 with none.
+struct RowsArea
+{
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    double scrolled = 0;
+    double rowHeight = 0;
+};
+RowsArea rowsArea(Element list);
+
+// Calls `tick` every so many milliseconds, from the browser's event loop,
+// until stopped.
+class Timer
+{
+public:
+    Timer() = default;
+    Timer(const Timer &) = delete;
+    Timer &operator=(const Timer &) = delete;
+    ~Timer() { stop(); }
+
+    void start(int milliseconds, std::function<void()> tick);
+    void stop();
+    bool running() const { return id != 0; }
+
+private:
+    std::function<void()> tick;
+    long id = 0;
+};
 
 } // namespace dom

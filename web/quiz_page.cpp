@@ -3,9 +3,11 @@
 #include <catalogue.h>
 #include <config.h>
 #include <form_design.h>
+#include <option_group.h>
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
 namespace design = quiz::design;
 
@@ -258,28 +260,31 @@ bool QuizPage::keyPressed(const dom::Event &event)
     return false;
 }
 
-// As the Windows option buttons: the arrows turn the next or the previous one
-// on, round the group, and Space turns on the one with the focus; either is a
-// click.
+// The type buttons answer the keys as the Windows option buttons do: the
+// button the key goes to takes the focus, and is clicked.
 bool QuizPage::typeButtonKeyPressed(int index, const std::string &key)
 {
-    const int count = static_cast<int>(Option1.size());
-    int to = -1;
-    if (key == "ArrowDown" || key == "ArrowRight")
-        to = (index + 1) % count;
-    else if (key == "ArrowUp" || key == "ArrowLeft")
-        to = (index + count - 1) % count;
-    else if (key == " ")
-        to = index;
-    else
-        return key == "Enter";
-    dom::focus(Option1[to]);
-    dom::click(Option1[to]);
-    return true;
+    using Key = quiz::optiongroup::Key;
+    static constexpr std::array<std::pair<std::string_view, Key>, 5> keys {{
+        {"ArrowUp", Key::Up},
+        {"ArrowDown", Key::Down},
+        {"ArrowLeft", Key::Left},
+        {"ArrowRight", Key::Right},
+        {" ", Key::Space},
+    }};
+    for (const auto &[name, groupKey] : keys) {
+        if (key == name) {
+            const int to = quiz::optiongroup::buttonForKey(groupKey, index, static_cast<int>(Option1.size()));
+            dom::focus(Option1.at(to));
+            dom::click(Option1.at(to));
+            return true;
+        }
+    }
+    return key == "Enter";
 }
 
 // Tab and Shift+Tab go round the form's controls; the type buttons are one
-// stop, entered at the one that is on, or at the first when none is.
+// stop.
 void QuizPage::moveFocus(bool backwards)
 {
     const dom::Element at = dom::focused();
@@ -317,12 +322,12 @@ void QuizPage::moveFocus(bool backwards)
         dom::focus(Command1);
         break;
     case design::FocusStop::TypeButtons: {
-        int on = 0;
+        int on = -1;
         for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
             if (isTypeButtonOn(i))
                 on = i;
         }
-        dom::focus(Option1[on]);
+        dom::focus(Option1.at(quiz::optiongroup::tabStop(on)));
         break;
     }
     }
