@@ -13,7 +13,6 @@ namespace design = quiz::design;
 
 namespace {
 
-constexpr int RiverListIndex = 0;
 constexpr std::string_view FramedRowId = "rmq-framed";
 
 std::string colour(design::Rgb rgb)
@@ -128,10 +127,6 @@ QuizPage::QuizPage()
     : game(*this)
 {
     buildForm();
-    for (const quiz::CatalogueEntry &entry : quiz::QuizCatalogue::Entries) {
-        hiddenLists[1].items.emplace_back(entry.name);
-        hiddenLists[2].items.emplace_back(entry.code);
-    }
     game.LoadQuiz();
     dom::focus(Text1);
 }
@@ -222,7 +217,7 @@ void QuizPage::buildForm()
     announcer = first + spoken;
 
     riverList = std::make_unique<RiverList>(first + list, std::string(FramedRowId));
-    riverList->selectionChanged = [this] { game.PickRiver(RiverListIndex); };
+    riverList->selectionChanged = [this] { game.PickRiver(quiz::RiverList); };
     dom::listen(Command1, "click", [this](const dom::Event &) {
         dom::focus(Command1);
         game.ClearQuiz();
@@ -344,61 +339,49 @@ int QuizPage::typeButtonIndexOf(dom::Element element) const
 
 int QuizPage::listCount(int list) const
 {
-    if (list == RiverListIndex)
-        return riverList->count();
-    return static_cast<int>(hiddenLists.at(list - 1).items.size());
+    return list == quiz::RiverList ? riverList->count() : answerKey.count(list);
 }
 
 std::string QuizPage::listItem(int list, int position) const
 {
-    if (list == RiverListIndex)
-        return riverList->item(position);
-    return hiddenLists.at(list - 1).items.at(position);
+    return list == quiz::RiverList ? riverList->item(position) : answerKey.item(list, position);
 }
 
 void QuizPage::clearList(int list)
 {
-    if (list == RiverListIndex)
+    if (list == quiz::RiverList)
         riverList->clear();
     else
-        hiddenLists.at(list - 1) = {};
+        answerKey.clear(list);
 }
 
 void QuizPage::appendToList(int list, const std::string &text)
 {
-    if (list == RiverListIndex)
+    if (list == quiz::RiverList)
         riverList->append(text);
     else
-        hiddenLists.at(list - 1).items.push_back(text);
+        answerKey.append(list, text);
 }
 
 void QuizPage::removeListItem(int list, int position)
 {
-    if (list == RiverListIndex) {
+    if (list == quiz::RiverList)
         riverList->remove(position);
-        return;
-    }
-    HiddenList &hidden = hiddenLists.at(list - 1);
-    hidden.items.erase(hidden.items.begin() + position);
-    if (hidden.selection == position)
-        hidden.selection = -1;
-    else if (hidden.selection > position)
-        --hidden.selection;
+    else
+        answerKey.remove(list, position);
 }
 
 int QuizPage::listSelection(int list) const
 {
-    if (list == RiverListIndex)
-        return riverList->selection();
-    return hiddenLists.at(list - 1).selection;
+    return list == quiz::RiverList ? riverList->selection() : answerKey.selection(list);
 }
 
 void QuizPage::selectInList(int list, int position)
 {
-    if (list == RiverListIndex)
+    if (list == quiz::RiverList)
         riverList->select(position);
     else
-        hiddenLists.at(list - 1).selection = position;
+        answerKey.select(list, position);
 }
 
 bool QuizPage::isTypeButtonOn(int index) const

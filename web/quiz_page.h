@@ -3,12 +3,12 @@
 #include "dom.h"
 #include "river_list.h"
 
+#include <answer_key_lists.h>
 #include <game.h>
 
 #include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
 // The quiz's form as a web page: it builds the page's controls from the form's
 // design, implements QuizView on them and hands every event to QuizGame.
@@ -34,13 +34,6 @@ public:
     void announce(const std::string &line) override;
 
 private:
-    // The lists the page never shows: the working codes and the answer key.
-    struct HiddenList
-    {
-        std::vector<std::string> items;
-        int selection = -1;
-    };
-
     void buildForm();
     bool keyPressed(const dom::Event &event);
     bool typeButtonKeyPressed(int index, const std::string &key);
@@ -53,7 +46,8 @@ private:
     std::array<dom::Element, 3> Option1Caption {};
     dom::Element announcer = dom::None;
     std::unique_ptr<RiverList> riverList;
-    std::array<HiddenList, 3> hiddenLists;
+    // The lists the page never shows: the working codes and the answer key.
+    quiz::AnswerKeyLists answerKey;
 
     quiz::QuizGame game;
 };
