@@ -3,14 +3,31 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The few things the page does to its elements, each one call on the DOM.
-// An element is known by a small handle; 0 is the document itself.
 namespace dom {
 
-using Element = int;
-inline constexpr Element Document = 0;
-inline constexpr Element None = -1;
+// An element of the page, known by a small handle; a default-made one is
+// none of them.
+class Element
+{
+public:
+    constexpr Element() = default;
+    constexpr explicit Element(int handle)
+        : id(handle)
+    {
+    }
+
+    constexpr int handle() const { return id; }
+    friend constexpr bool operator==(Element, Element) = default;
+
+private:
+    int id = -1;
+};
+
+inline constexpr Element Document {0};
+inline constexpr Element None {};
 
 // What a listener hears of an event: the key as the browser names it ("Tab",
 // "ArrowDown", "а") and the place of the key on the keyboard ("Tab", "KeyA"),
@@ -32,9 +49,9 @@ using Listener = std::function<bool(const Event &)>;
 
 // Adds HTML at the end of the body in one step, where element by element
 // would take a call each. The elements that the HTML marks with a bare
-// data-handle attribute get handles, in the order they stand in, and lose the
-// mark; the first one's handle comes back, the rest follow it.
-Element addMarkup(std::string_view html);
+// data-handle attribute get handles and lose the mark; they come back in the
+// order they stand in.
+std::vector<Element> addMarkup(std::string_view html);
 // A text as HTML writes it, in an element or in a quoted attribute value.
 std::string escaped(std::string_view text);
 void setAttribute(Element element, std::string_view name, std::string_view value);
@@ -82,24 +99,5 @@ struct RowsArea
     double rowHeight = 0;
 };
 RowsArea rowsArea(Element list);
-
-// Calls `tick` every so many milliseconds, from the browser's event loop,
-// until stopped.
-class Timer
-{
-public:
-    Timer() = default;
-    Timer(const Timer &) = delete;
-    Timer &operator=(const Timer &) = delete;
-    ~Timer() { stop(); }
-
-    void start(int milliseconds, std::function<void()> tick);
-    void stop();
-    bool running() const { return id != 0; }
-
-private:
-    std::function<void()> tick;
-    long id = 0;
-};
 
 } // namespace dom

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dom.h"
+#include "form_markup.h"
 #include "river_list.h"
 
 #include <answer_key_lists.h>
@@ -35,16 +36,18 @@ public:
 
 private:
     void buildForm();
+
+    // The keys and the focus, in keys_and_focus.cpp.
     bool keyPressed(const dom::Event &event);
     bool typeButtonKeyPressed(int index, const std::string &key);
     void moveFocus(bool backwards);
     int typeButtonIndexOf(dom::Element element) const;
 
-    dom::Element Text1 = dom::None;
-    dom::Element Command1 = dom::None;
-    std::array<dom::Element, 3> Option1 {};
-    std::array<dom::Element, 3> Option1Caption {};
-    dom::Element announcer = dom::None;
+    dom::Element Text1;
+    dom::Element Command1;
+    std::array<dom::Element, FormElements::TypeCount> Option1 {};
+    std::array<dom::Element, FormElements::TypeCount> Option1Caption {};
+    dom::Element announcer;
     std::unique_ptr<RiverList> riverList;
     // The lists the page never shows: the working codes and the answer key.
     quiz::AnswerKeyLists answerKey;

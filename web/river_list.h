@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dom.h"
+#include "timer.h"
 
 #include <list_box.h>
 
@@ -64,5 +65,5 @@ private:
     int selectedBeforeHold = -1;
     int framedBeforeHold = quiz::listbox::FramedWhenEmpty;
     quiz::listbox::Beyond scrolling = quiz::listbox::Beyond::No;
-    dom::Timer scrollTimer;
+    Timer scrollTimer;
 };
