@@ -36,6 +36,9 @@ EM_JS(int, rmq_add_markup, (const char *html), {
     });
     return first;
 });
+EM_JS(int, rmq_element_count, (), {
+    return Module.rmqElements.length;
+});
 EM_JS(void, rmq_set_attribute, (int element, const char *name, const char *value), {
     Module.rmqElements[element].setAttribute(UTF8ToString(name), UTF8ToString(value));
 });
@@ -109,15 +112,19 @@ EM_JS(void, rmq_scroll_child_into_view, (int parent, int position), {
     else if (child.offsetTop + child.offsetHeight > list.scrollTop + list.clientHeight)
         list.scrollTop = child.offsetTop + child.offsetHeight - list.clientHeight;
 });
-EM_JS(int, rmq_child_at, (int parent, double x, double y), {
-    const list = Module.rmqElements[parent];
-    const element = document.elementFromPoint(x, y);
-    return element && element.parentElement === list ? Array.prototype.indexOf.call(list.children, element) : -1;
+EM_JS(int, rmq_child_count, (int parent), {
+    return Module.rmqElements[parent].children.length;
 });
-EM_JS(int, rmq_children_in_view, (int parent), {
-    const list = Module.rmqElements[parent];
+EM_JS(char *, rmq_child_text, (int parent, int position), {
+    return Module.rmqNewString(Module.rmqElements[parent].children[position].textContent);
+});
+// Six numbers into `area`, as dom::RowsArea holds them.
+EM_JS(void, rmq_rows_area, (int element, double *area), {
+    const list = Module.rmqElements[element];
+    const box = list.getBoundingClientRect();
     const row = list.firstElementChild;
-    return row && row.offsetHeight > 0 ? Math.max(1, Math.floor(list.clientHeight / row.offsetHeight)) : 1;
+    HEAPF64.set([box.left + list.clientLeft, box.top + list.clientTop, list.clientWidth, list.clientHeight,
+        list.scrollTop, row ? row.getBoundingClientRect().height : 0], area >> 3);
 });
 EM_JS(char *, rmq_text, (int element), {
     return Module.rmqNewString(Module.rmqElements[element].textContent);
@@ -159,14 +166,26 @@ std::string owned(std::string_view view)
     return std::string(view);
 }
 
+// A string that the page's script allocated, freed once copied.
+std::string taken(char *raw)
+{
+    std::string result(raw);
+    std::free(raw);
+    return result;
+}
+
 // Named before any element is made.
 [[maybe_unused]] const bool stringHelpersNamed = (rmq_name_string_helpers(), true);
 
 } // namespace
 
-Element addMarkup(std::string_view html)
+std::vector<Element> addMarkup(std::string_view html)
 {
-    return rmq_add_markup(owned(html).c_str());
+    const int first = rmq_add_markup(owned(html).c_str());
+    std::vector<Element> marked;
+    for (int handle = first; handle < rmq_element_count(); ++handle)
+        marked.emplace_back(handle);
+    return marked;
 }
 
 std::string escaped(std::string_view text)
@@ -196,12 +215,12 @@ std::string escaped(std::string_view text)
 
 void setAttribute(Element element, std::string_view name, std::string_view value)
 {
-    rmq_set_attribute(element, owned(name).c_str(), owned(value).c_str());
+    rmq_set_attribute(element.handle(), owned(name).c_str(), owned(value).c_str());
 }
 
 void setText(Element element, std::string_view text)
 {
-    rmq_set_text(element, owned(text).c_str());
+    rmq_set_text(element.handle(), owned(text).c_str());
 }
 
 void setTitle(std::string_view title)
@@ -217,99 +236,100 @@ void addStyleSheet(std::string_view css)
 void listen(Element element, std::string_view type, Listener listener)
 {
     listeners().push_back(std::move(listener));
-    rmq_listen(element, owned(type).c_str(), static_cast<int>(listeners().size()) - 1);
+    rmq_listen(element.handle(), owned(type).c_str(), static_cast<int>(listeners().size()) - 1);
 }
 
 void focus(Element element)
 {
-    rmq_focus(element);
+    rmq_focus(element.handle());
 }
 
 Element focused()
 {
     const int element = rmq_focused();
-    return element > Document ? element : None;
+    return element > Document.handle() ? Element(element) : None;
 }
 
 void click(Element element)
 {
-    rmq_click(element);
+    rmq_click(element.handle());
 }
 
 void setChecked(Element element, bool checked)
 {
-    rmq_set_checked(element, checked ? 1 : 0);
+    rmq_set_checked(element.handle(), checked ? 1 : 0);
 }
 
 bool isChecked(Element element)
 {
-    return rmq_is_checked(element) != 0;
+    return rmq_is_checked(element.handle()) != 0;
 }
 
 std::string value(Element element)
 {
-    char *raw = rmq_value(element);
-    std::string result(raw);
-    std::free(raw);
-    return result;
+    return taken(rmq_value(element.handle()));
 }
 
 void setValue(Element element, std::string_view text)
 {
-    rmq_set_value(element, owned(text).c_str());
+    rmq_set_value(element.handle(), owned(text).c_str());
 }
 
 void scrollToTop(Element element)
 {
-    rmq_scroll_to_top(element);
+    rmq_scroll_to_top(element.handle());
 }
 
 void appendChild(Element parent, std::string_view tag, std::string_view text, std::string_view role)
 {
-    rmq_append_child(parent, dom::owned(tag).c_str(), owned(text).c_str(), owned(role).c_str());
+    rmq_append_child(parent.handle(), dom::owned(tag).c_str(), owned(text).c_str(), owned(role).c_str());
 }
 
 void removeChild(Element parent, int position)
 {
-    rmq_remove_child(parent, position);
+    rmq_remove_child(parent.handle(), position);
 }
 
 void removeChildren(Element parent)
 {
-    rmq_remove_children(parent);
+    rmq_remove_children(parent.handle());
 }
 
 void scrollChildIntoView(Element parent, int position)
 {
-    rmq_scroll_child_into_view(parent, position);
+    rmq_scroll_child_into_view(parent.handle(), position);
 }
 
-int childAt(Element parent, double x, double y)
+int childCount(Element parent)
 {
-    return rmq_child_at(parent, x, y);
+    return rmq_child_count(parent.handle());
 }
 
-int childrenInView(Element parent)
+std::string childText(Element parent, int position)
 {
-    return rmq_children_in_view(parent);
+    return taken(rmq_child_text(parent.handle(), position));
+}
+
+RowsArea rowsArea(Element list)
+{
+    double values[6] = {};
+    rmq_rows_area(list.handle(), values);
+    return {values[0], values[1], values[2], values[3], values[4], values[5]};
 }
 
 std::string text(Element element)
 {
-    char *raw = rmq_text(element);
-    std::string result(raw);
-    std::free(raw);
-    return result;
+    return taken(rmq_text(element.handle()));
 }
 
 void markRows(Element parent, int selected, int framed, std::string_view framedId)
 {
-    rmq_mark_rows(parent, selected, framed, owned(framedId).c_str());
+    rmq_mark_rows(parent.handle(), selected, framed, owned(framedId).c_str());
 }
 
 void capturePointer(Element element, int pointerId)
 {
-    rmq_capture_pointer(element, pointerId);
+    rmq_capture_pointer(element.handle(), pointerId);
 }
 
 } // namespace dom

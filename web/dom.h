@@ -3,14 +3,31 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The few things the page does to its elements, each one call on the DOM.
-// An element is known by a small handle; 0 is the document itself.
 namespace dom {
 
-using Element = int;
-inline constexpr Element Document = 0;
-inline constexpr Element None = -1;
+// An element of the page, known by a small handle; a default-made one is
+// none of them.
+class Element
+{
+public:
+    constexpr Element() = default;
+    constexpr explicit Element(int handle)
+        : id(handle)
+    {
+    }
+
+    constexpr int handle() const { return id; }
+    friend constexpr bool operator==(Element, Element) = default;
+
+private:
+    int id = -1;
+};
+
+inline constexpr Element Document {0};
+inline constexpr Element None {};
 
 // What a listener hears of an event: the key as the browser names it ("Tab",
 // "ArrowDown", "а") and the place of the key on the keyboard ("Tab", "KeyA"),
@@ -32,9 +49,9 @@ using Listener = std::function<bool(const Event &)>;
 
 // Adds HTML at the end of the body in one step, where element by element
 // would take a call each. The elements that the HTML marks with a bare
-// data-handle attribute get handles, in the order they stand in, and lose the
-// mark; the first one's handle comes back, the rest follow it.
-Element addMarkup(std::string_view html);
+// data-handle attribute get handles and lose the mark; they come back in the
+// order they stand in.
+std::vector<Element> addMarkup(std::string_view html);
 // A text as HTML writes it, in an element or in a quoted attribute value.
 std::string escaped(std::string_view text);
 void setAttribute(Element element, std::string_view name, std::string_view value);
@@ -61,14 +78,26 @@ void scrollToTop(Element element);
 void appendChild(Element parent, std::string_view tag, std::string_view text, std::string_view role);
 void removeChild(Element parent, int position);
 void removeChildren(Element parent);
+int childCount(Element parent);
+std::string childText(Element parent, int position);
 void scrollChildIntoView(Element parent, int position);
 // Marks the selected child, and gives the framed one the id that the parent
 // names as its active descendant; -1 marks none.
 void markRows(Element parent, int selected, int framed, std::string_view framedId);
-// The position of the child under the point, -1 when the point is on none.
-int childAt(Element parent, double x, double y);
-// How many children show whole at once.
-int childrenInView(Element parent);
 void capturePointer(Element element, int pointerId);
+
+// Where a list's rows show: the area inside its border and beside its scroll
+// bar, in the viewport's coordinates as a pointer event gives them; how far
+// the rows are scrolled up out of it; and the height of a row, 0 with none.
+struct RowsArea
+{
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    double scrolled = 0;
+    double rowHeight = 0;
+};
+RowsArea rowsArea(Element list);
 
 } // namespace dom

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "dom.h"
+#include "form_markup.h"
 #include "river_list.h"
 
+#include <answer_key_lists.h>
 #include <game.h>
 
 #include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
 // The quiz's form as a web page: it builds the page's controls from the form's
 // design, implements QuizView on them and hands every event to QuizGame.
@@ -34,26 +35,22 @@ public:
     void announce(const std::string &line) override;
 
 private:
-    // The lists the page never shows: the working codes and the answer key.
-    struct HiddenList
-    {
-        std::vector<std::string> items;
-        int selection = -1;
-    };
-
     void buildForm();
+
+    // The keys and the focus, in keys_and_focus.cpp.
     bool keyPressed(const dom::Event &event);
     bool typeButtonKeyPressed(int index, const std::string &key);
     void moveFocus(bool backwards);
     int typeButtonIndexOf(dom::Element element) const;
 
-    dom::Element Text1 = dom::None;
-    dom::Element Command1 = dom::None;
-    std::array<dom::Element, 3> Option1 {};
-    std::array<dom::Element, 3> Option1Caption {};
-    dom::Element announcer = dom::None;
+    dom::Element Text1;
+    dom::Element Command1;
+    std::array<dom::Element, FormElements::TypeCount> Option1 {};
+    std::array<dom::Element, FormElements::TypeCount> Option1Caption {};
+    dom::Element announcer;
     std::unique_ptr<RiverList> riverList;
-    std::array<HiddenList, 3> hiddenLists;
+    // The lists the page never shows: the working codes and the answer key.
+    quiz::AnswerKeyLists answerKey;
 
     quiz::QuizGame game;
 };

@@ -1,29 +1,37 @@
 #include "river_list.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace listbox = quiz::listbox;
 
 namespace {
 
-// The first character of a UTF-8 text, in lower case where it is a Latin or
-// Cyrillic capital; 0 for an empty text.
-char32_t firstCharacterFolded(const std::string &text)
+// The list's keys, as the browser names them.
+std::optional<listbox::Key> listKey(const std::string &name)
 {
-    if (text.empty())
-        return 0;
-    const auto byte = [&](std::size_t i) { return i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0u; };
-    char32_t c = byte(0);
-    if (c >= 0xF0)
-        c = ((c & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) | (byte(3) & 0x3F);
-    else if (c >= 0xE0)
-        c = ((c & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
-    else if (c >= 0xC0)
-        c = ((c & 0x1F) << 6) | (byte(1) & 0x3F);
-    if ((c >= U'A' && c <= U'Z') || (c >= 0x410 && c <= 0x42F))
-        return c + 0x20;
-    if (c >= 0x400 && c <= 0x40F)
-        return c + 0x50;
-    return c;
+    using Key = listbox::Key;
+    static constexpr std::array<std::pair<std::string_view, Key>, 9> keys {{
+        {"ArrowUp", Key::Up},
+        {"ArrowDown", Key::Down},
+        {"ArrowLeft", Key::Left},
+        {"ArrowRight", Key::Right},
+        {"Home", Key::Home},
+        {"End", Key::End},
+        {"PageUp", Key::PageUp},
+        {"PageDown", Key::PageDown},
+        {" ", Key::Space},
+    }};
+    for (const auto &[keyName, key] : keys) {
+        if (name == keyName)
+            return key;
+    }
+    return std::nullopt;
 }
 
 // Whether a key is a character typed, as the browser names keys: one
@@ -58,44 +66,38 @@ RiverList::RiverList(dom::Element element, std::string framedRowId)
 
 int RiverList::count() const
 {
-    return static_cast<int>(rows.size());
+    return dom::childCount(list);
 }
 
 std::string RiverList::item(int position) const
 {
-    return rows.at(static_cast<std::size_t>(position));
+    return dom::childText(list, position);
 }
 
 void RiverList::clear()
 {
-    rows.clear();
+    endHold();
     dom::removeChildren(list);
     selected = -1;
-    framed = 0;
-    sliding = false;
+    framed = listbox::FramedWhenEmpty;
     markRows();
 }
 
 void RiverList::append(const std::string &text)
 {
-    rows.push_back(text);
     dom::appendChild(list, "div", text, "option");
+    framed = listbox::framedAfterAppend(framed);
     markRows();
 }
 
 void RiverList::remove(int position)
 {
-    rows.erase(rows.begin() + position);
     dom::removeChild(list, position);
     if (selected == position)
         selected = -1;
     else if (selected > position)
         --selected;
-    // The frame stays where it was: on the row that moved up into its place,
-    // or on the new last row.
-    if (framed > position)
-        --framed;
-    framed = std::clamp(framed, 0, std::max(count() - 1, 0));
+    framed = listbox::framedAfterRemoval(framed, position, count());
     markRows();
 }
 
@@ -107,58 +109,42 @@ void RiverList::select(int position)
     markRows();
 }
 
+listbox::State RiverList::state(const dom::RowsArea &area) const
+{
+    listbox::State state {count(), framed, selected};
+    if (area.rowHeight > 0) {
+        // A finger or the scroll bar may leave the list scrolled part way
+        // into a row: the rules count from the row at the top, partly in
+        // sight. A pixel's grace, for browsers that round the scrolling.
+        state.top = static_cast<int>(std::floor((area.scrolled + 1) / area.rowHeight));
+        state.inSight = std::max(1, static_cast<int>(std::floor(area.height / area.rowHeight)));
+    }
+    return state;
+}
+
+// The rules measure from the top of the row at the top: a part of it
+// scrolled out of sight counts in the pointer's height over the rows, but
+// above the area the pointer is above the list all the same.
+listbox::Pointer RiverList::pointerAt(const dom::RowsArea &area, const listbox::State &state, double y)
+{
+    const double hidden = std::max(0.0, area.scrolled - state.top * area.rowHeight);
+    const double inArea = y - area.top;
+    return {inArea < 0 ? inArea : inArea + hidden, area.rowHeight, area.height + hidden};
+}
+
 bool RiverList::keyPressed(const dom::Event &event)
 {
     if (event.otherModifier)
         return false;
-    const std::string &key = event.key;
-    const bool arrow = key == "ArrowUp" || key == "ArrowDown" || key == "ArrowLeft" || key == "ArrowRight"
-        || key == "Home" || key == "End" || key == "PageUp" || key == "PageDown";
-    if (rows.empty())
-        return arrow || key == " ";
-
-    const int last = count() - 1;
-    if (key == " " || (arrow && selected == -1)) {
-        selectByUser(framed);
-        return true;
-    }
-    if (arrow) {
-        const int page = std::max(dom::childrenInView(list) - 1, 1);
-        int to = framed;
-        if (key == "ArrowUp" || key == "ArrowLeft")
-            to = framed - 1;
-        else if (key == "ArrowDown" || key == "ArrowRight")
-            to = framed + 1;
-        else if (key == "Home")
-            to = 0;
-        else if (key == "End")
-            to = last;
-        else if (key == "PageUp")
-            to = framed - page;
-        else
-            to = framed + page;
-        selectByUser(std::clamp(to, 0, last));
-        return true;
-    }
-    // A character typed: the next name after the frame that starts with it.
-    if (isOneCharacter(key)) {
-        const int found = rowAfterFrameStartingWith(key);
-        if (found >= 0)
-            selectByUser(found);
-        return true;
-    }
-    return false;
-}
-
-int RiverList::rowAfterFrameStartingWith(const std::string &typed) const
-{
-    const char32_t wanted = firstCharacterFolded(typed);
-    for (int step = 1; step <= count(); ++step) {
-        const int position = (framed + step) % count();
-        if (firstCharacterFolded(rows[static_cast<std::size_t>(position)]) == wanted)
-            return position;
-    }
-    return -1;
+    const std::optional<listbox::Key> key = listKey(event.key);
+    if (!key && !isOneCharacter(event.key))
+        return false;
+    const listbox::State now = state(dom::rowsArea(list));
+    const int row = key ? listbox::rowForKey(now, *key)
+                        : listbox::rowForCharacter(now, event.key, [this](int position) { return item(position); });
+    if (row >= 0)
+        selectByUser(row);
+    return true;
 }
 
 void RiverList::selectByUser(int position)
@@ -177,14 +163,18 @@ bool RiverList::pointerPressed(const dom::Event &event)
     if (!isLeftButton(event))
         return false;
     dom::focus(list);
-    // Off the rows, on the scroll bar, the browser does as it does.
-    const int row = dom::childAt(list, event.x, event.y);
+    const dom::RowsArea area = dom::rowsArea(list);
+    // Beside the rows, on the scroll bar, the browser does as it does.
+    if (area.rowHeight <= 0 || event.x < area.left || event.x >= area.left + area.width)
+        return false;
+    const listbox::State now = state(area);
+    const int row = listbox::rowForPress(now, pointerAt(area, now, event.y));
     if (row < 0)
         return false;
     dom::capturePointer(list, event.pointerId);
-    sliding = true;
-    selectedBeforeSlide = selected;
-    framedBeforeSlide = framed;
+    held = true;
+    selectedBeforeHold = selected;
+    framedBeforeHold = framed;
     selected = row;
     framed = row;
     markRows();
@@ -193,25 +183,46 @@ bool RiverList::pointerPressed(const dom::Event &event)
 
 bool RiverList::pointerMoved(const dom::Event &event)
 {
-    if (!sliding)
+    if (!held)
         return false;
-    const int row = dom::childAt(list, event.x, event.y);
-    if (row >= 0 && row != selected) {
-        selected = row;
-        framed = row;
-        markRows();
-        dom::scrollChildIntoView(list, row);
-    }
+    const dom::RowsArea area = dom::rowsArea(list);
+    const listbox::State now = state(area);
+    const listbox::Pointer pointer = pointerAt(area, now, event.y);
+    showHeld(listbox::rowForHeldMove(now, pointer));
+    // Held beyond the list, the pointer need not move for the list to go
+    // on scrolling; back over the rows, it stops.
+    scrolling = listbox::beyond(pointer);
+    if (scrolling == listbox::Beyond::No)
+        scrollTimer.stop();
+    else if (!scrollTimer.running())
+        scrollTimer.start(listbox::ScrollInterval, [this] { scrollTick(); });
     return true;
+}
+
+void RiverList::scrollTick()
+{
+    showHeld(listbox::rowForScrollTick(state(dom::rowsArea(list)), scrolling));
+}
+
+// The row framed while the button is held shows as selected, and is
+// scrolled into sight.
+void RiverList::showHeld(int row)
+{
+    if (row < 0 || (row == framed && row == selected))
+        return;
+    selected = row;
+    framed = row;
+    markRows();
+    dom::scrollChildIntoView(list, row);
 }
 
 bool RiverList::pointerReleased(const dom::Event &event)
 {
-    if (!sliding || !isLeftButton(event))
+    if (!held || !isLeftButton(event))
         return false;
-    sliding = false;
-    // The selection followed the pointer; it counts once, at the release.
-    if (selected != selectedBeforeSlide && selectionChanged)
+    endHold();
+    // The selection followed the frame; it counts once, at the release.
+    if (selected != selectedBeforeHold && selectionChanged)
         selectionChanged();
     return true;
 }
@@ -219,13 +230,20 @@ bool RiverList::pointerReleased(const dom::Event &event)
 bool RiverList::pointerCancelled(const dom::Event &)
 {
     // A finger that scrolls the list selects nothing.
-    if (sliding) {
-        sliding = false;
-        selected = selectedBeforeSlide;
-        framed = framedBeforeSlide;
+    if (held) {
+        endHold();
+        selected = selectedBeforeHold;
+        framed = framedBeforeHold;
         markRows();
     }
     return false;
+}
+
+void RiverList::endHold()
+{
+    held = false;
+    scrolling = listbox::Beyond::No;
+    scrollTimer.stop();
 }
 
 void RiverList::markRows()

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "dom.h"
+#include "timer.h"
+
+#include <list_box.h>
 
 #include <functional>
 #include <string>
-#include <vector>
 
 // The river list: a single-selection list of texts on a role="listbox"
-// element, which answers keys and the mouse as the Windows list box does. The
-// framed row is where its keys go on from; with nothing selected, the first
-// arrow key or Space selects the framed row itself. A selection made by the
-// user is reported through selectionChanged; one made by the program is not.
+// element, which answers keys and the mouse by the Windows list box's rules
+// (quiz::listbox). The rows are the element's children; the list keeps only
+// which row is selected and which framed, and reads the rows in sight from the
+// element. A selection made by the user is reported through selectionChanged;
+// one made by the program is not.
 class RiverList
 {
 public:
@@ -34,24 +37,33 @@ public:
     bool keyPressed(const dom::Event &event);
 
 private:
+    // Where the list stands, as the rules read it, and a pointer's place in
+    // the list's own units.
+    quiz::listbox::State state(const dom::RowsArea &area) const;
+    static quiz::listbox::Pointer pointerAt(const dom::RowsArea &area, const quiz::listbox::State &state, double y);
+
     bool pointerPressed(const dom::Event &event);
     bool pointerMoved(const dom::Event &event);
     bool pointerReleased(const dom::Event &event);
     bool pointerCancelled(const dom::Event &event);
+    void scrollTick();
+    void showHeld(int row);
+    void endHold();
 
     void selectByUser(int position);
-    int rowAfterFrameStartingWith(const std::string &typed) const;
     void markRows();
 
     dom::Element list;
     std::string framedId;
-    std::vector<std::string> rows;
     int selected = -1;
-    int framed = 0;
-    // While the left button is held down on the list, the row the pointer was
-    // last on is selected as the pointer slides; the selection and the frame
-    // from before come back if the slide is cancelled.
-    bool sliding = false;
-    int selectedBeforeSlide = -1;
-    int framedBeforeSlide = 0;
+    int framed = quiz::listbox::FramedWhenEmpty;
+    // While the left button is held down on the list, the row framed is
+    // selected as the pointer slides, and counts at the release; the
+    // selection and the frame from before come back if the hold is
+    // cancelled. Held beyond the list, the list scrolls on its own that way.
+    bool held = false;
+    int selectedBeforeHold = -1;
+    int framedBeforeHold = quiz::listbox::FramedWhenEmpty;
+    quiz::listbox::Beyond scrolling = quiz::listbox::Beyond::No;
+    Timer scrollTimer;
 };

@@ -72,6 +72,8 @@ export async function startBrowser(engine, pageUrl) {
                     await page.mouse.down();
                 else if (action.up)
                     await page.mouse.up();
+                else if (action.pause)
+                    await new Promise(resolve => setTimeout(resolve, action.pause));
             }
         },
         async touch(steps) {

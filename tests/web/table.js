@@ -100,15 +100,16 @@ export function readPage() {
         framed: framed ? framed.textContent : 'none', on: on ? caption(on) : 'none', focus };
 }
 
-// Where a control stands on the page, brought into view first when it is a
-// row of the list; runs in the page.
-export function centreOf(what, name) {
+// Where a control stands on the page, and the list's edges; a row of the
+// list is brought into view first unless `inSight` asks for it where it is,
+// as the held pointer finds it. Runs in the page.
+export function centreOf(what, name, inSight = false) {
     let element;
     if (what === 'type')
         element = [...document.querySelectorAll('label')].find(label => label.textContent === name);
     else if (what === 'river') {
         element = [...document.querySelectorAll('[role=option]')].find(row => row.textContent === name);
-        if (element) {
+        if (element && !inSight) {
             const list = element.parentElement;
             if (element.offsetTop < list.scrollTop)
                 list.scrollTop = element.offsetTop;
@@ -123,7 +124,8 @@ export function centreOf(what, name) {
         return null;
     const box = element.getBoundingClientRect();
     const list = document.querySelector('[role=listbox]').getBoundingClientRect();
-    return { x: box.left + box.width / 2, y: box.top + box.height / 2, listRight: list.right };
+    return { x: box.left + box.width / 2, y: box.top + box.height / 2, height: box.height, listRight: list.right,
+        listTop: list.top, listBottom: list.bottom };
 }
 
 const keyNames = { Up: 'ArrowUp', Down: 'ArrowDown', Left: 'ArrowLeft', Right: 'ArrowRight', Space: ' ' };
@@ -145,16 +147,35 @@ export async function act(driver, action, where) {
         assert.ok(point, `${where}: no ${what} ${name ?? ''} on the page`);
         return point;
     };
-    const slide = action.match(/^slide river (.+) to river (.+?)( then out)?$/);
+    // The pointer slides from one place to another in steps of at most
+    // a third of a row, so that it passes over every row on the way.
+    const slideTo = (from, to) => {
+        const steps = Math.max(1, Math.ceil(Math.abs(to.y - from.y) / (from.height / 3)));
+        return Array.from({ length: steps }, (_, i) => ({
+            move: { x: from.x + (to.x - from.x) * (i + 1) / steps, y: from.y + (to.y - from.y) * (i + 1) / steps } }));
+    };
+    const slide = action.match(/^slide river (.+?) to (?:river (.+?)( then out(?: to river (.+))?)?|(above|below) the list)$/);
     if (slide) {
-        const from = await centre('river', slide[1]);
+        const [, first, second, out, third, edge] = slide;
+        const from = await centre('river', first);
         await driver.pointer([{ move: from }, { down: true }]);
-        const to = await centre('river', slide[2]);
-        const moves = [];
-        for (let i = 1; i <= 4; ++i)
-            moves.push({ move: { x: from.x, y: from.y + (to.y - from.y) * i / 4 } });
-        if (slide[3])
-            moves.push({ move: { x: to.listRight + 4, y: to.y } });
+        if (edge) {
+            const beyond = { x: from.x, y: edge === 'above' ? from.listTop - 3 : from.listBottom + 3 };
+            return driver.pointer([...slideTo(from, beyond), { pause: 1500 }, { up: true }]);
+        }
+        const to = await centre('river', second);
+        const moves = slideTo(from, { x: from.x, y: to.y });
+        if (out) {
+            const beside = { ...to, x: to.listRight + 4 };
+            moves.push({ move: beside });
+            if (third) {
+                // Level with the third row as it stands once the pointer is beside the list.
+                await driver.pointer(moves);
+                const level = await driver.run(centreOf, 'river', third, true);
+                assert.ok(level, `${where}: no river ${third} on the page`);
+                return driver.pointer([...slideTo(beside, { x: beside.x, y: level.y }), { up: true }]);
+            }
+        }
         return driver.pointer([...moves, { up: true }]);
     }
     const click = action.match(/^click (type|river|clear|message) ?(.*)$/);

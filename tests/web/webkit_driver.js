@@ -146,6 +146,8 @@ export async function startWebKit(pageUrl) {
                 actions = actions.keyUp(keys.Shift);
             await actions.perform();
         },
+        // The driver cannot pause inside a chain of actions: a pause ends
+        // the chain, and the next one starts after it, the button as it was.
         async pointer(steps) {
             let actions = session.actions();
             for (const step of steps) {
@@ -155,6 +157,11 @@ export async function startWebKit(pageUrl) {
                     actions = actions.press();
                 else if (step.up)
                     actions = actions.release();
+                else if (step.pause) {
+                    await actions.perform();
+                    await new Promise(resolve => setTimeout(resolve, step.pause));
+                    actions = session.actions();
+                }
             }
             await actions.perform();
         },
