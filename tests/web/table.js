@@ -128,6 +128,9 @@ export function centreOf(what, name, inSight = false) {
         listTop: list.top, listBottom: list.bottom };
 }
 
+// How long a slide beyond the list holds the button, as the table's header says.
+const HeldBeyondTheListMs = 2500;
+
 const keyNames = { Up: 'ArrowUp', Down: 'ArrowDown', Left: 'ArrowLeft', Right: 'ArrowRight', Space: ' ' };
 
 // Plays one action on the page through the driver.
@@ -161,7 +164,7 @@ export async function act(driver, action, where) {
         await driver.pointer([{ move: from }, { down: true }]);
         if (edge) {
             const beyond = { x: from.x, y: edge === 'above' ? from.listTop - 3 : from.listBottom + 3 };
-            return driver.pointer([...slideTo(from, beyond), { pause: 1500 }, { up: true }]);
+            return driver.pointer([...slideTo(from, beyond), { pause: HeldBeyondTheListMs }, { up: true }]);
         }
         const to = await centre('river', second);
         const moves = slideTo(from, { x: from.x, y: to.y });
