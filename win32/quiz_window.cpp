@@ -4,6 +4,7 @@
 #include "config.h"
 #include "form_design.h"
 #include "list_letters.h"
+#include "option_group.h"
 #include "text.h"
 
 #include <commctrl.h>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -189,10 +191,6 @@ void QuizWindow::GdiObject::reset(HGDIOBJ object)
 QuizWindow::QuizWindow()
     : game(*this)
 {
-    for (const auto &entry : QuizCatalogue::Entries) {
-        hiddenLists[MasterNames].items.emplace_back(entry.name);
-        hiddenLists[MasterCodes].items.emplace_back(entry.code);
-    }
 }
 
 QuizWindow::~QuizWindow()
@@ -378,7 +376,7 @@ void QuizWindow::onCommand(int id, int code)
     else if (const int index = typeIndexOf(id); index >= 0 && code == BN_CLICKED)
         game.TypeButtonClicked(index);
     else if (id == IdList1 && code == LBN_SELCHANGE)
-        game.PickRiver(0);
+        game.PickRiver(quiz::RiverList);
 }
 
 LRESULT QuizWindow::onCtlColor(HDC dc, HWND control)
@@ -610,68 +608,60 @@ LRESULT CALLBACK QuizWindow::frameProc(HWND control, UINT message, WPARAM wParam
 
 int QuizWindow::listCount(int list) const
 {
-    if (list == 0)
-        return static_cast<int>(SendMessageW(control(IdList1), LB_GETCOUNT, 0, 0));
-    return static_cast<int>(hiddenLists.at(list).items.size());
+    if (list != quiz::RiverList)
+        return answerKey.count(list);
+    return static_cast<int>(SendMessageW(control(IdList1), LB_GETCOUNT, 0, 0));
 }
 
 std::string QuizWindow::listItem(int list, int position) const
 {
-    if (list != 0)
-        return hiddenLists.at(list).items.at(position);
+    if (list != quiz::RiverList)
+        return answerKey.item(list, position);
     const HWND box = control(IdList1);
     std::wstring text(static_cast<std::size_t>(SendMessageW(box, LB_GETTEXTLEN, position, 0)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(SendMessageW(box, LB_GETTEXT, position, reinterpret_cast<LPARAM>(text.data()))));
+    text.resize(
+        static_cast<std::size_t>(SendMessageW(box, LB_GETTEXT, position, reinterpret_cast<LPARAM>(text.data()))));
     return narrow(text);
 }
 
 void QuizWindow::clearList(int list)
 {
-    if (list == 0) {
+    if (list != quiz::RiverList)
+        answerKey.clear(list);
+    else
         SendMessageW(control(IdList1), LB_RESETCONTENT, 0, 0);
-        return;
-    }
-    hiddenLists.at(list) = {};
 }
 
 void QuizWindow::appendToList(int list, const std::string &text)
 {
-    if (list == 0) {
+    if (list != quiz::RiverList)
+        answerKey.append(list, text);
+    else
         SendMessageW(control(IdList1), LB_INSERTSTRING, static_cast<WPARAM>(-1),
                      reinterpret_cast<LPARAM>(widen(text).c_str()));
-        return;
-    }
-    hiddenLists.at(list).items.push_back(text);
 }
 
 void QuizWindow::removeListItem(int list, int position)
 {
-    if (list == 0) {
+    if (list != quiz::RiverList)
+        answerKey.remove(list, position);
+    else
         SendMessageW(control(IdList1), LB_DELETESTRING, position, 0);
-        return;
-    }
-    HiddenList &hidden = hiddenLists.at(list);
-    hidden.items.erase(hidden.items.begin() + position);
-    if (hidden.selected == position)
-        hidden.selected = -1;
-    else if (hidden.selected > position)
-        --hidden.selected;
 }
 
 int QuizWindow::listSelection(int list) const
 {
-    if (list == 0)
-        return static_cast<int>(SendMessageW(control(IdList1), LB_GETCURSEL, 0, 0));
-    return hiddenLists.at(list).selected;
+    if (list != quiz::RiverList)
+        return answerKey.selection(list);
+    return static_cast<int>(SendMessageW(control(IdList1), LB_GETCURSEL, 0, 0));
 }
 
 void QuizWindow::selectInList(int list, int position)
 {
-    if (list == 0) {
+    if (list != quiz::RiverList)
+        answerKey.select(list, position);
+    else
         SendMessageW(control(IdList1), LB_SETCURSEL, position, 0);
-        return;
-    }
-    hiddenLists.at(list).selected = position;
 }
 
 bool QuizWindow::isTypeButtonOn(int index) const
@@ -682,14 +672,17 @@ bool QuizWindow::isTypeButtonOn(int index) const
 void QuizWindow::turnTypeButtonOff(int index)
 {
     SendMessageW(control(ControlId(IdOption1First + index)), BM_SETCHECK, BST_UNCHECKED, 0);
-    // A radio button is a Tab stop only while it is on; with all of them off,
-    // the first one stands for the group, as in a dialog.
-    bool anyOn = false;
-    for (int i = 0; i <= QuizCatalogue::LastTypeIndex; ++i)
-        anyOn = anyOn || isTypeButtonOn(i);
-    if (!anyOn) {
-        const HWND first = control(IdOption1First);
-        SetWindowLongPtrW(first, GWL_STYLE, GetWindowLongPtrW(first, GWL_STYLE) | WS_TABSTOP);
+    // Tab comes into the group at its one stop, as in a dialog.
+    int on = -1;
+    for (int i = 0; i <= QuizCatalogue::LastTypeIndex; ++i) {
+        if (isTypeButtonOn(i))
+            on = i;
+    }
+    const int stop = quiz::optiongroup::tabStop(on);
+    for (int i = 0; i <= QuizCatalogue::LastTypeIndex; ++i) {
+        const HWND button = control(ControlId(IdOption1First + i));
+        const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+        SetWindowLongPtrW(button, GWL_STYLE, i == stop ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "announcer.h"
+#include "answer_key_lists.h"
 #include "game.h"
 
 #include <windows.h>
@@ -8,7 +9,6 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 // The ids of the window's controls, named after the controls of the form.
 enum ControlId : int {
@@ -105,15 +105,9 @@ private:
     std::array<GdiObject, FillCount> brushes;
     // Where the keyboard focus was when the window last lost it.
     HWND focused = nullptr;
-    // List1 elements 1 to 3, which are never shown, are plain lists: the
-    // working codes, and the master names and codes that every round starts from.
-    enum { WorkingCodes = 1, MasterNames = 2, MasterCodes = 3 };
-    struct HiddenList
-    {
-        std::vector<std::string> items;
-        int selected = -1;
-    };
-    std::array<HiddenList, 4> hiddenLists;
+    // List1 elements 1 to 3, which are never shown: the window keeps them as
+    // plain lists.
+    quiz::AnswerKeyLists answerKey;
     Announcer announcer;
 
     quiz::QuizGame game;

@@ -128,7 +128,7 @@ protected:
 
     std::string message() const { return form.messageText(); }
     std::string firstLine() const { return message().substr(0, message().find("\r\n")); }
-    int riverCount() const { return form.listCount(0); }
+    int riverCount() const { return form.listCount(quiz::RiverList); }
 
     RECT placeOf(ControlId id) const
     {
@@ -171,8 +171,8 @@ TEST_F(QuizWindowTest, OpensWithTheFullListNoTypeAndTheAssignmentInFocus)
 {
     ASSERT_EQ(riverCount(), QuizCatalogue::entryCount());
     for (int p = 0; p < riverCount(); ++p)
-        EXPECT_EQ(form.listItem(0, p), QuizCatalogue::name(p)) << "row " << p;
-    EXPECT_EQ(form.listSelection(0), -1);
+        EXPECT_EQ(form.listItem(quiz::RiverList, p), QuizCatalogue::name(p)) << "row " << p;
+    EXPECT_EQ(form.listSelection(quiz::RiverList), -1);
     for (int i = 0; i <= QuizCatalogue::LastTypeIndex; ++i) {
         EXPECT_FALSE(form.isTypeButtonOn(i));
         EXPECT_EQ(form.typeButtonCaption(i), QuizCatalogue::typeCaption(i));
@@ -261,14 +261,14 @@ TEST_F(QuizWindowTest, ATurnWithTheMouseGivesTheVerdictAndUsesTheRiverUp)
     click(IdList1, 20, 6);
     EXPECT_EQ(firstLine(), "Вярно. Устието на Амур е естуар.");
     EXPECT_EQ(riverCount(), QuizCatalogue::entryCount() - 1);
-    EXPECT_EQ(form.listItem(0, 0), QuizCatalogue::name(1));
+    EXPECT_EQ(form.listItem(quiz::RiverList, 0), QuizCatalogue::name(1));
     EXPECT_FALSE(form.isTypeButtonOn(Estuary));
-    EXPECT_EQ(form.listSelection(0), -1);
+    EXPECT_EQ(form.listSelection(quiz::RiverList), -1);
 
     // With no type on, a pick is only taken back.
     click(IdList1, 20, 6);
     EXPECT_EQ(riverCount(), QuizCatalogue::entryCount() - 1);
-    EXPECT_EQ(form.listSelection(0), -1);
+    EXPECT_EQ(form.listSelection(quiz::RiverList), -1);
     EXPECT_EQ(firstLine(), "Вярно. Устието на Амур е естуар.");
 }
 
@@ -580,12 +580,12 @@ protected:
         }
         now.message = form.messageText();
         for (int p = 0; p < riverCount(); ++p)
-            now.rivers.push_back(form.listItem(0, p));
+            now.rivers.push_back(form.listItem(quiz::RiverList, p));
         const HWND list = form.control(IdList1);
-        if (const int selected = form.listSelection(0); selected >= 0)
-            now.selected = form.listItem(0, selected);
+        if (const int selected = form.listSelection(quiz::RiverList); selected >= 0)
+            now.selected = form.listItem(quiz::RiverList, selected);
         if (riverCount() > 0)
-            now.framed = form.listItem(0, static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0)));
+            now.framed = form.listItem(quiz::RiverList, static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0)));
         for (int i = 0; i <= QuizCatalogue::LastTypeIndex; ++i) {
             if (form.isTypeButtonOn(i))
                 now.on = QuizCatalogue::typeCaption(i);
