@@ -1,26 +1,15 @@
 #pragma once
 
 #include "announcer.h"
+#include "answer_key_lists.h"
+#include "control_table.h"
 #include "game.h"
+#include "gdi_object.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
-#include <array>
 #include <string>
-#include <vector>
-
-// The ids of the window's controls, named after the controls of the form.
-enum ControlId : int {
-    IdLabel1Title = 101,
-    IdLabel1RiverHeading,
-    IdFrame1,
-    IdOption1First, // the type buttons follow in the order of their indices
-    IdOption1Last = IdOption1First + 2,
-    IdList1,
-    IdCommand1,
-    IdText1,
-};
 
 // The quiz's only window, on the platform's own controls. It owns every
 // control, lends them to the game as a QuizView, and hands each event straight
@@ -28,7 +17,7 @@ enum ControlId : int {
 class QuizWindow : public quiz::QuizView
 {
 public:
-    QuizWindow();
+    QuizWindow() = default;
     ~QuizWindow() override;
     QuizWindow(const QuizWindow &) = delete;
     QuizWindow &operator=(const QuizWindow &) = delete;
@@ -60,14 +49,9 @@ public:
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK messageBoxProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR id, DWORD_PTR data);
-    static LRESULT CALLBACK frameProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                      DWORD_PTR data);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool onCreate();
-    void onDestroy();
     void onNcDestroy();
     void onActivate(WPARAM state);
     void onCommand(int id, int code);
@@ -76,45 +60,23 @@ private:
     void onDrawItem(const DRAWITEMSTRUCT &item);
     void onEraseBackground(HDC dc);
     void onDpiChanged(UINT newDpi, const RECT &suggested);
-    void onGetDpiScaledSize(UINT newDpi, SIZE &size) const;
 
     void layOut();
-    void fitClientArea();
-    void drawTypeButton(const NMCUSTOMDRAW &draw) const;
-
-    // Each GDI object the window makes, freed when it goes.
-    class GdiObject
+    LRESULT toRiverList(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
-    public:
-        GdiObject() = default;
-        ~GdiObject() { reset(); }
-        GdiObject(const GdiObject &) = delete;
-        GdiObject &operator=(const GdiObject &) = delete;
-        void reset(HGDIOBJ object = nullptr);
-        HGDIOBJ get() const { return held; }
-
-    private:
-        HGDIOBJ held = nullptr;
-    };
-
-    enum Fill { WindowFill, LabelFill, FrameFill, OptionFill, ClearFill, FillCount };
+        return SendMessageW(control(IdList1), message, wParam, lParam);
+    }
 
     HWND window = nullptr;
     UINT dpi = USER_DEFAULT_SCREEN_DPI;
     GdiObject font;
-    std::array<GdiObject, FillCount> brushes;
+    Brushes brushes;
     // Where the keyboard focus was when the window last lost it.
     HWND focused = nullptr;
-    // List1 elements 1 to 3, which are never shown, are plain lists: the
-    // working codes, and the master names and codes that every round starts from.
-    enum { WorkingCodes = 1, MasterNames = 2, MasterCodes = 3 };
-    struct HiddenList
-    {
-        std::vector<std::string> items;
-        int selected = -1;
-    };
-    std::array<HiddenList, 4> hiddenLists;
+    // List1 elements 1 to 3, which are never shown: the window keeps them as
+    // plain lists.
+    quiz::AnswerKeyLists answerKey;
     Announcer announcer;
 
-    quiz::QuizGame game;
+    quiz::QuizGame game {*this};
 };

@@ -1,7 +1,5 @@
 #include "text.h"
 
-#include <windows.h>
-
 std::wstring widen(std::string_view utf8)
 {
     if (utf8.empty())
@@ -20,4 +18,11 @@ std::string narrow(std::wstring_view utf16)
     std::string utf8(WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr), '\0');
     WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
     return utf8;
+}
+
+std::wstring windowText(HWND control)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
 }

@@ -73,10 +73,35 @@ protected:
         return quit;
     }
 
-    int send(std::vector<INPUT> inputs)
+    static INPUT keyInput(WORD key, DWORD flags = 0)
+    {
+        INPUT k {};
+        k.type = INPUT_KEYBOARD;
+        k.ki.wVk = key;
+        k.ki.dwFlags = flags;
+        return k;
+    }
+
+    static INPUT mouseInput(DWORD flags)
+    {
+        INPUT m {};
+        m.type = INPUT_MOUSE;
+        m.mi.dwFlags = flags;
+        return m;
+    }
+
+    // Real input events, then `rounds` of the loop; tells the exit code as pump does.
+    int send(std::vector<INPUT> inputs, int rounds = 20)
     {
         EXPECT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
-        return pump();
+        return pump(rounds);
+    }
+
+    // The pointer put on a point of the screen, and a move reported there.
+    void pointAt(POINT at, int rounds = 20)
+    {
+        SetCursorPos(at.x, at.y);
+        send({mouseInput(MOUSEEVENTF_MOVE)}, rounds);
     }
 
     // A click of the left button a few pixels into a control.
@@ -85,37 +110,25 @@ protected:
         RECT r;
         GetWindowRect(form.control(id), &r);
         SetCursorPos(r.left + x, r.top + y);
-        INPUT down {};
-        down.type = INPUT_MOUSE;
-        down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        INPUT up = down;
-        up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        send({down, up});
+        send({mouseInput(MOUSEEVENTF_MOVE), mouseInput(MOUSEEVENTF_LEFTDOWN), mouseInput(MOUSEEVENTF_LEFTUP)});
     }
 
     // A key, held with a modifier if one is given; tells the exit code as pump does.
-    int press(WORD key, WORD modifier = 0, DWORD flags = 0)
+    int press(WORD key, WORD modifier = 0, DWORD flags = 0, int rounds = 20)
     {
         std::vector<INPUT> keys;
-        const auto add = [&](WORD vk, DWORD how) {
-            INPUT k {};
-            k.type = INPUT_KEYBOARD;
-            k.ki.wVk = vk;
-            k.ki.dwFlags = how;
-            keys.push_back(k);
-        };
         if (modifier)
-            add(modifier, 0);
-        add(key, flags);
-        add(key, flags | KEYEVENTF_KEYUP);
+            keys.push_back(keyInput(modifier));
+        keys.push_back(keyInput(key, flags));
+        keys.push_back(keyInput(key, flags | KEYEVENTF_KEYUP));
         if (modifier)
-            add(modifier, KEYEVENTF_KEYUP);
-        return send(keys);
+            keys.push_back(keyInput(modifier, KEYEVENTF_KEYUP));
+        return send(keys, rounds);
     }
 
     std::string message() const { return form.messageText(); }
     std::string firstLine() const { return message().substr(0, message().find("\r\n")); }
-    int riverCount() const { return form.listCount(0); }
+    int riverCount() const { return form.listCount(quiz::RiverList); }
 
     RECT placeOf(ControlId id) const
     {
@@ -158,8 +171,8 @@ TEST_F(QuizWindowTest, OpensWithTheFullListNoTypeAndTheAssignmentInFocus)
 {
     ASSERT_EQ(riverCount(), QuizCatalogue::entryCount());
     for (int p = 0; p < riverCount(); ++p)
-        EXPECT_EQ(form.listItem(0, p), QuizCatalogue::name(p)) << "row " << p;
-    EXPECT_EQ(form.listSelection(0), -1);
+        EXPECT_EQ(form.listItem(quiz::RiverList, p), QuizCatalogue::name(p)) << "row " << p;
+    EXPECT_EQ(form.listSelection(quiz::RiverList), -1);
     for (int i = 0; i <= QuizCatalogue::LastTypeIndex; ++i) {
         EXPECT_FALSE(form.isTypeButtonOn(i));
         EXPECT_EQ(form.typeButtonCaption(i), QuizCatalogue::typeCaption(i));
@@ -248,14 +261,14 @@ TEST_F(QuizWindowTest, ATurnWithTheMouseGivesTheVerdictAndUsesTheRiverUp)
     click(IdList1, 20, 6);
     EXPECT_EQ(firstLine(), "Вярно. Устието на Амур е естуар.");
     EXPECT_EQ(riverCount(), QuizCatalogue::entryCount() - 1);
-    EXPECT_EQ(form.listItem(0, 0), QuizCatalogue::name(1));
+    EXPECT_EQ(form.listItem(quiz::RiverList, 0), QuizCatalogue::name(1));
     EXPECT_FALSE(form.isTypeButtonOn(Estuary));
-    EXPECT_EQ(form.listSelection(0), -1);
+    EXPECT_EQ(form.listSelection(quiz::RiverList), -1);
 
     // With no type on, a pick is only taken back.
     click(IdList1, 20, 6);
     EXPECT_EQ(riverCount(), QuizCatalogue::entryCount() - 1);
-    EXPECT_EQ(form.listSelection(0), -1);
+    EXPECT_EQ(form.listSelection(quiz::RiverList), -1);
     EXPECT_EQ(firstLine(), "Вярно. Устието на Амур е естуар.");
 }
 
@@ -401,21 +414,6 @@ protected:
     // The few rounds of the loop that one input needs.
     static constexpr int Rounds = 2;
 
-    static INPUT keyInput(WORD key, DWORD flags)
-    {
-        INPUT k {};
-        k.type = INPUT_KEYBOARD;
-        k.ki.wVk = key;
-        k.ki.dwFlags = flags;
-        return k;
-    }
-
-    void input(std::vector<INPUT> inputs)
-    {
-        ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
-        pump(Rounds);
-    }
-
     void key(const std::string &name)
     {
         // The arrows and the keys above them, and the keypad's Enter, are
@@ -437,11 +435,10 @@ protected:
             {"PageDown", {VK_NEXT, Extended}},
         };
         if (name == "Shift+Tab") {
-            input({keyInput(VK_SHIFT, 0), keyInput(VK_TAB, 0), keyInput(VK_TAB, KEYEVENTF_KEYUP),
-                   keyInput(VK_SHIFT, KEYEVENTF_KEYUP)});
+            press(VK_TAB, VK_SHIFT, 0, Rounds);
         } else if (const auto named = keys.find(name); named != keys.end()) {
             const auto [vk, flags] = named->second;
-            input({keyInput(vk, flags), keyInput(vk, flags | KEYEVENTF_KEYUP)});
+            press(vk, 0, flags, Rounds);
         } else {
             // A character as typed, whatever the keyboard's layout.
             const std::wstring typed = widen(name);
@@ -450,29 +447,37 @@ protected:
             down.ki.wScan = typed[0];
             INPUT up = down;
             up.ki.dwFlags |= KEYEVENTF_KEYUP;
-            input({down, up});
+            send({down, up}, Rounds);
         }
     }
 
-    void mouse(DWORD flags)
-    {
-        INPUT event {};
-        event.type = INPUT_MOUSE;
-        event.mi.dwFlags = flags;
-        input({event});
-    }
+    void mouse(DWORD flags) { send({mouseInput(flags)}, Rounds); }
 
-    // The pointer put on a point of the screen, and a move reported there.
-    void pointAt(POINT at)
+    void moveTo(POINT at) { pointAt(at, Rounds); }
+
+    // The loop run while the button is held, as long as a pupil would hold it.
+    void hold(int milliseconds)
     {
-        SetCursorPos(at.x, at.y);
-        mouse(MOUSEEVENTF_MOVE);
+        const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+        while (GetTickCount64() < end)
+            pump(1);
     }
 
     int rowOf(const std::string &name) const
     {
         return static_cast<int>(SendMessageW(form.control(IdList1), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                              reinterpret_cast<LPARAM>(widen(name).c_str())));
+    }
+
+    bool inSight(int row) const
+    {
+        const HWND list = form.control(IdList1);
+        RECT shown;
+        GetClientRect(list, &shown);
+        RECT r;
+        return row >= 0 && row < riverCount()
+            && SendMessageW(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&r)) != LB_ERR && r.top >= 0
+            && r.bottom <= shown.bottom;
     }
 
     // The middle of a row on the screen, the list scrolled to show it.
@@ -519,27 +524,42 @@ protected:
             } else {
                 at = inside(IdText1, 20, 10);
             }
-            pointAt(at);
+            moveTo(at);
             mouse(MOUSEEVENTF_LEFTDOWN);
             mouse(MOUSEEVENTF_LEFTUP);
             break;
         }
         case play::Action::Slide: {
             const int from = rowOf(action.name);
-            const int to = rowOf(action.to);
-            pointAt(rowCentre(from));
-            mouse(MOUSEEVENTF_LEFTDOWN);
             POINT at = rowCentre(from);
-            for (int row = from; row != to;) {
-                row += to > from ? 1 : -1;
-                at = rowCentre(row);
-                pointAt(at);
-            }
-            if (action.out) {
-                RECT list;
-                GetWindowRect(form.control(IdList1), &list);
-                at.x = list.right + 12;
-                pointAt(at);
+            moveTo(at);
+            mouse(MOUSEEVENTF_LEFTDOWN);
+            RECT list;
+            GetWindowRect(form.control(IdList1), &list);
+            if (action.beyond != play::Action::No) {
+                // Over the rows in sight, then just past the list's edge,
+                // where the list scrolls on its own while the button is held.
+                const int step = action.beyond == play::Action::Below ? 1 : -1;
+                for (int row = from + step; inSight(row); row += step)
+                    moveTo(rowCentre(row));
+                at.y = step > 0 ? list.bottom + 4 : list.top - 5;
+                moveTo(at);
+                hold(play::HeldBeyondTheListMs);
+            } else {
+                const auto slideOver = [&](int row, int to) {
+                    while (row != to) {
+                        row += to > row ? 1 : -1;
+                        at.y = rowCentre(row).y;
+                        moveTo(at);
+                    }
+                };
+                slideOver(from, rowOf(action.to));
+                if (action.out) {
+                    at.x = list.right + 12;
+                    moveTo(at);
+                }
+                if (!action.besideTo.empty())
+                    slideOver(rowOf(action.to), rowOf(action.besideTo));
             }
             mouse(MOUSEEVENTF_LEFTUP);
             break;
@@ -560,12 +580,12 @@ protected:
         }
         now.message = form.messageText();
         for (int p = 0; p < riverCount(); ++p)
-            now.rivers.push_back(form.listItem(0, p));
+            now.rivers.push_back(form.listItem(quiz::RiverList, p));
         const HWND list = form.control(IdList1);
-        if (const int selected = form.listSelection(0); selected >= 0)
-            now.selected = form.listItem(0, selected);
+        if (const int selected = form.listSelection(quiz::RiverList); selected >= 0)
+            now.selected = form.listItem(quiz::RiverList, selected);
         if (riverCount() > 0)
-            now.framed = form.listItem(0, static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0)));
+            now.framed = form.listItem(quiz::RiverList, static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0)));
         for (int i = 0; i <= QuizCatalogue::LastTypeIndex; ++i) {
             if (form.isTypeButtonOn(i))
                 now.on = QuizCatalogue::typeCaption(i);
