@@ -154,6 +154,16 @@ inline constexpr std::string_view Assignment
       "Прочете допълнително материал за известни реки и техните устия, както и за делта, естуар, лагуна, лиман, "
       "лонгози, пясъчна коса.\r\n";
 
+// Where the form is a page in a browser that cannot run it: one sentence for a
+// browser with its script turned off, one for a browser without WebAssembly,
+// each said in place of the form.
+inline constexpr std::string_view NoScriptNote
+    = "Тази страница е урок-игра и има нужда от JavaScript, който в този браузър е изключен. Включете JavaScript "
+      "и отворете страницата отново.";
+inline constexpr std::string_view NoWebAssemblyNote
+    = "Тази страница е урок-игра и има нужда от WebAssembly, който този браузър не поддържа или е изключил. "
+      "Отворете я в по-нов браузър или там, където WebAssembly е разрешен.";
+
 // The controls that take the keyboard focus, in the order Tab visits them. The
 // message box has the focus when the window opens; the type buttons are one
 // stop, as a group.

@@ -25,12 +25,11 @@ EM_JS(void, rmq_name_string_helpers, (), {
 #endif
 
 // The elements live in a JavaScript array, indexed by their handles.
-EM_JS(int, rmq_add_markup, (const char *html), {
+EM_JS(int, rmq_take_marked, (), {
     if (!Module.rmqElements)
         Module.rmqElements = [document];
     const first = Module.rmqElements.length;
-    document.body.insertAdjacentHTML("beforeend", UTF8ToString(html));
-    document.body.querySelectorAll("[data-handle]").forEach(function(element) {
+    document.querySelectorAll("[data-handle]").forEach(function(element) {
         element.removeAttribute("data-handle");
         Module.rmqElements.push(element);
     });
@@ -42,16 +41,11 @@ EM_JS(int, rmq_element_count, (), {
 EM_JS(void, rmq_set_attribute, (int element, const char *name, const char *value), {
     Module.rmqElements[element].setAttribute(UTF8ToString(name), UTF8ToString(value));
 });
+EM_JS(void, rmq_remove_attribute, (int element, const char *name), {
+    Module.rmqElements[element].removeAttribute(UTF8ToString(name));
+});
 EM_JS(void, rmq_set_text, (int element, const char *text), {
     Module.rmqElements[element].textContent = UTF8ToString(text);
-});
-EM_JS(void, rmq_set_title, (const char *title), {
-    document.title = UTF8ToString(title);
-});
-EM_JS(void, rmq_add_style_sheet, (const char *css), {
-    const style = document.createElement("style");
-    style.textContent = UTF8ToString(css);
-    document.head.appendChild(style);
 });
 EM_JS(void, rmq_listen, (int element, const char *type, int listener), {
     Module.rmqElements[element].addEventListener(UTF8ToString(type), function(event) {
@@ -179,38 +173,13 @@ std::string taken(char *raw)
 
 } // namespace
 
-std::vector<Element> addMarkup(std::string_view html)
+std::vector<Element> markedElements()
 {
-    const int first = rmq_add_markup(owned(html).c_str());
+    const int first = rmq_take_marked();
     std::vector<Element> marked;
     for (int handle = first; handle < rmq_element_count(); ++handle)
         marked.emplace_back(handle);
     return marked;
-}
-
-std::string escaped(std::string_view text)
-{
-    std::string html;
-    html.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            html += "&amp;";
-            break;
-        case '<':
-            html += "&lt;";
-            break;
-        case '>':
-            html += "&gt;";
-            break;
-        case '"':
-            html += "&quot;";
-            break;
-        default:
-            html += c;
-        }
-    }
-    return html;
 }
 
 void setAttribute(Element element, std::string_view name, std::string_view value)
@@ -218,19 +187,14 @@ void setAttribute(Element element, std::string_view name, std::string_view value
     rmq_set_attribute(element.handle(), owned(name).c_str(), owned(value).c_str());
 }
 
+void removeAttribute(Element element, std::string_view name)
+{
+    rmq_remove_attribute(element.handle(), owned(name).c_str());
+}
+
 void setText(Element element, std::string_view text)
 {
     rmq_set_text(element.handle(), owned(text).c_str());
-}
-
-void setTitle(std::string_view title)
-{
-    rmq_set_title(owned(title).c_str());
-}
-
-void addStyleSheet(std::string_view css)
-{
-    rmq_add_style_sheet(owned(css).c_str());
 }
 
 void listen(Element element, std::string_view type, Listener listener)

@@ -47,18 +47,13 @@ struct Event
 // A listener answers whether it acted, so that the browser does not as well.
 using Listener = std::function<bool(const Event &)>;
 
-// Adds HTML at the end of the body in one step, where element by element
-// would take a call each. The elements that the HTML marks with a bare
-// data-handle attribute get handles and lose the mark; they come back in the
-// order they stand in.
-std::vector<Element> addMarkup(std::string_view html);
-// A text as HTML writes it, in an element or in a quoted attribute value.
-std::string escaped(std::string_view text);
+// The elements that the page's HTML marks with a bare data-handle attribute,
+// in the order they stand in; they get handles and lose the mark.
+std::vector<Element> markedElements();
 void setAttribute(Element element, std::string_view name, std::string_view value);
+void removeAttribute(Element element, std::string_view name);
 void setText(Element element, std::string_view text);
 std::string text(Element element);
-void setTitle(std::string_view title);
-void addStyleSheet(std::string_view css);
 void listen(Element element, std::string_view type, Listener listener);
 
 void focus(Element element);

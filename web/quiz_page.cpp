@@ -1,36 +1,25 @@
 #include "quiz_page.h"
 
 #include "form_markup.h"
-#include "style_sheet.h"
-
-#include <config.h>
-#include <form_design.h>
 
 #include <memory>
-
-namespace design = quiz::design;
-
-namespace {
-
-constexpr std::string_view FramedRowId = "rmq-framed";
-
-} // namespace
 
 QuizPage::QuizPage()
     : game(*this)
 {
-    buildForm();
-    game.LoadQuiz();
+    const dom::Element form = attachToForm();
+    // The file's rows are the ones the game fills the list with as it
+    // loads: they stay.
+    riverList->keepingRows([this] { game.LoadQuiz(); });
+    dom::removeAttribute(form, "inert");
     dom::focus(Text1);
 }
 
-// The form's controls, and each one's events handed to the game.
-void QuizPage::buildForm()
+// The form's controls, as the page's file has them, and each one's events
+// handed to the game; the title and the style sheet are in the file too.
+dom::Element QuizPage::attachToForm()
 {
-    dom::setTitle(std::string(config::PublisherUrl) + " " + std::string(design::TitleText));
-    dom::addStyleSheet(style::sheet(FramedRowId));
-
-    const FormElements form = addForm();
+    const FormElements form = attachForm();
     Text1 = form.messageBox;
     Command1 = form.clearButton;
     Option1 = form.typeButtons;
@@ -52,6 +41,7 @@ void QuizPage::buildForm()
         });
     }
     dom::listen(dom::Document, "keydown", [this](const dom::Event &event) { return keyPressed(event); });
+    return form.form;
 }
 
 int QuizPage::listCount(int list) const

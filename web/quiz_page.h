@@ -11,8 +11,9 @@
 #include <memory>
 #include <string>
 
-// The quiz's form as a web page: it builds the page's controls from the form's
-// design, implements QuizView on them and hands every event to QuizGame.
+// The quiz's form as a web page: it attaches to the controls that the page's
+// file brings, built from the form's design, implements QuizView on them and
+// hands every event to QuizGame.
 class QuizPage : public quiz::QuizView
 {
 public:
@@ -35,7 +36,8 @@ public:
     void announce(const std::string &line) override;
 
 private:
-    void buildForm();
+    // Takes the form's elements and listens to them; gives the whole form.
+    dom::Element attachToForm();
 
     // The keys and the focus, in keys_and_focus.cpp.
     bool keyPressed(const dom::Event &event);

@@ -56,8 +56,9 @@ RiverList::RiverList(dom::Element element, std::string framedRowId)
     : list(element)
     , framedId(std::move(framedRowId))
 {
-    dom::setAttribute(list, "role", "listbox");
-    dom::setAttribute(list, "tabindex", "0");
+    for (int row = 0; row < count(); ++row)
+        framed = listbox::framedAfterAppend(framed);
+    markRows();
     dom::listen(list, "pointerdown", [this](const dom::Event &event) { return pointerPressed(event); });
     dom::listen(list, "pointermove", [this](const dom::Event &event) { return pointerMoved(event); });
     dom::listen(list, "pointerup", [this](const dom::Event &event) { return pointerReleased(event); });
@@ -66,7 +67,7 @@ RiverList::RiverList(dom::Element element, std::string framedRowId)
 
 int RiverList::count() const
 {
-    return dom::childCount(list);
+    return keeping ? kept : dom::childCount(list);
 }
 
 std::string RiverList::item(int position) const
@@ -77,7 +78,10 @@ std::string RiverList::item(int position) const
 void RiverList::clear()
 {
     endHold();
-    dom::removeChildren(list);
+    if (keeping)
+        kept = 0;
+    else
+        dom::removeChildren(list);
     selected = -1;
     framed = listbox::FramedWhenEmpty;
     markRows();
@@ -85,14 +89,39 @@ void RiverList::clear()
 
 void RiverList::append(const std::string &text)
 {
-    dom::appendChild(list, "div", text, "option");
+    if (keeping) {
+        // The next row from before stays if it is this one; if not, it and
+        // every one after it go.
+        const bool same = kept < dom::childCount(list) && dom::childText(list, kept) == text;
+        while (!same && dom::childCount(list) > kept)
+            dom::removeChild(list, kept);
+        if (!same)
+            dom::appendChild(list, RowTag, text, RowRole);
+        ++kept;
+        framed = listbox::framedAfterAppend(framed);
+        return;
+    }
+    dom::appendChild(list, RowTag, text, RowRole);
     framed = listbox::framedAfterAppend(framed);
+    markRows();
+}
+
+void RiverList::keepingRows(const std::function<void()> &fill)
+{
+    keeping = true;
+    kept = dom::childCount(list);
+    fill();
+    keeping = false;
+    while (dom::childCount(list) > kept)
+        dom::removeChild(list, kept);
     markRows();
 }
 
 void RiverList::remove(int position)
 {
     dom::removeChild(list, position);
+    if (keeping)
+        --kept;
     if (selected == position)
         selected = -1;
     else if (selected > position)

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 // The river list: a single-selection list of texts on a role="listbox"
 // element, which answers keys and the mouse by the Windows list box's rules
@@ -17,7 +18,12 @@
 class RiverList
 {
 public:
-    // The list on an empty element of the page.
+    // A row is an element of this tag with this role, its text the row's.
+    static constexpr std::string_view RowTag = "div";
+    static constexpr std::string_view RowRole = "option";
+
+    // The list on a listbox element of the page, with the rows that are in
+    // it already.
     RiverList(dom::Element element, std::string framedRowId);
 
     dom::Element element() const { return list; }
@@ -29,6 +35,12 @@ public:
     void remove(int position);
     int selection() const { return selected; }
     void select(int position);
+
+    // Runs `fill`, which clears the list and appends its rows anew, keeping
+    // the rows there already while it appends the same texts in the same
+    // order: the rows that the page's file brings stay as the browser
+    // painted them. Whatever the fill does not append again goes.
+    void keepingRows(const std::function<void()> &fill);
 
     std::function<void()> selectionChanged;
 
@@ -55,6 +67,10 @@ private:
 
     dom::Element list;
     std::string framedId;
+    // While keepingRows fills the list: the rows the fill has appended or
+    // kept, and the rows after them, there from before, that it may keep.
+    bool keeping = false;
+    int kept = 0;
     int selected = -1;
     int framed = quiz::listbox::FramedWhenEmpty;
     // While the left button is held down on the list, the row framed is

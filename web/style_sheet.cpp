@@ -115,7 +115,13 @@ std::string sheet(std::string_view framedRowId)
           "textarea{resize:none;overflow-y:scroll;padding:"
         + length(1) + " " + length(2) + ";" + sunken
         + "background:Field;color:FieldText}"
-          ".announcer{width:1px;height:1px;overflow:hidden;clip-path:inset(50%);white-space:nowrap}";
+          ".announcer{width:1px;height:1px;overflow:hidden;clip-path:inset(50%);white-space:nowrap}"
+          // Until the page has attached to the form, which it does at once.
+          "main[inert]{cursor:progress}"
+          // What the page says in place of the form where it cannot run.
+          ".cannot-run{max-width:32em;margin:1em;font-family:"
+        + fontFamily() + ";font-size:1.25rem;line-height:1.4;text-align:center;color:"
+        + colour(design::CaptionColour) + "}";
 }
 
 } // namespace style
