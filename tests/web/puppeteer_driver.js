@@ -6,6 +6,8 @@ import { join } from 'node:path';
 
 import puppeteer from 'puppeteer-core';
 
+import { attached } from './table.js';
+
 const engines = {
     chromium: {
         browser: 'chrome',
@@ -46,7 +48,7 @@ export async function startBrowser(engine, pageUrl) {
                 });
             });
             await page.goto(url, { waitUntil: 'load' });
-            await page.waitForFunction(() => document.querySelectorAll('[role=option]').length > 0);
+            await page.waitForFunction(attached);
         },
         run: (fn, ...args) => page.evaluate(fn, ...args),
         inject: source => page.evaluate(source),

@@ -74,6 +74,13 @@ export function applyChanges(before, changes, assignment) {
     return after;
 }
 
+// Whether the page has attached to the form its file brings, and may be
+// played; runs in the page.
+export function attached() {
+    const form = document.querySelector('main');
+    return form !== null && !form.inert && form.querySelectorAll('[role=option]').length > 0;
+}
+
 // Reads the six fields from the page, as a person reads them; runs in the page.
 export function readPage() {
     const box = document.querySelector('textarea');

@@ -10,6 +10,8 @@ import { pathToFileURL } from 'node:url';
 
 import { Builder, Origin } from 'selenium-webdriver';
 
+import { attached } from './table.js';
+
 const miniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
 function freePort() {
@@ -131,8 +133,7 @@ export async function startWebKit(pageUrl) {
                 await session.get(pathToFileURL(framing).href);
                 await session.switchTo().frame(0);
             }
-            await session.wait(() => session.executeScript(
-                'return document.querySelectorAll("[role=option]").length > 0'), 10000);
+            await session.wait(() => session.executeScript(`return (${attached})()`), 10000);
         },
         run: (fn, ...args) => session.executeScript(`return (${fn}).apply(null, arguments)`, ...args),
         inject: source => session.executeScript(source),
