@@ -19,10 +19,12 @@ export function verdict(name, chosen) {
         : `Грешка! Устието на ${name} не е ${chosen}.`;
 }
 
-// The assignment, as the form's description spells it: string pieces joined.
-export function assignment(root) {
+// A text of the form's description, as it spells it: string pieces joined.
+export function designText(root, name) {
     const design = readFileSync(`${root}/quiz/form_design.h`, 'utf8');
-    const body = design.match(/std::string_view Assignment\s*=([\s\S]*?");\s*\n/)[1];
+    const body = design.match(new RegExp(`std::string_view ${name}\\s*=([\\s\\S]*?");\\s*\\n`))[1];
     return [...body.matchAll(/"((?:[^"\\]|\\.)*)"/g)].map(m => m[1]).join('')
         .replace(/\\r/g, '\r').replace(/\\n/g, '\n').replace(/\\"/g, '"');
 }
+
+export const assignment = root => designText(root, 'Assignment');

@@ -2,7 +2,10 @@
 // round by mouse and one by keyboard, the look on a phone and a large screen,
 // axe-core's verdict, and that a game writes nothing.
 import assert from 'node:assert/strict';
+import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
 
 import { centreOf, readPage } from './table.js';
 import { Captions, Names, rightTypeOf, verdict } from './answer_key.js';
@@ -139,13 +142,56 @@ export async function look(driver, width, height) {
     return scale;
 }
 
+// The window's title: the publisher's address, then the design's title.
+export const windowTitle = `${process.env.RMQ_PUBLISHER_URL ?? 'www.example.org'} География - вид устие на река`;
+
 export async function axe(driver) {
     await driver.open();
     await driver.inject(axeSource);
     const violations = await driver.run(() => window.axe.run().then(result =>
         result.violations.map(v => `${v.id}: ${v.nodes.map(n => n.target.join(' ')).join(', ')}`)));
     assert.deepEqual(violations, []);
-    assert.equal(await driver.run(() => document.title), `${process.env.RMQ_PUBLISHER_URL ?? 'www.example.org'} География - вид устие на река`);
+    assert.equal(await driver.run(() => document.title), windowTitle);
+}
+
+// A copy of the page at `pagePath`, in `folder`, with a script of the test's
+// own run first, just after the page's security policy; its address.
+export function pageWithFirst(pagePath, folder, name, script) {
+    const html = readFileSync(pagePath, 'utf8');
+    const policy = html.indexOf('>', html.indexOf('http-equiv="Content-Security-Policy"')) + 1;
+    assert.ok(policy > 0, 'the page has a security policy');
+    const path = join(folder, `${name}.html`);
+    writeFileSync(path, `${html.slice(0, policy)}<script>${script}</script>${html.slice(policy)}`);
+    return pathToFileURL(path).href;
+}
+
+// What the page tells of errors from its start on, into window.rmqHeard:
+// anything thrown and not caught, anything its security policy blocks, and
+// the console's errors.
+export const errorListener = `window.rmqHeard = [];
+addEventListener('error', event => rmqHeard.push('thrown: ' + event.message));
+addEventListener('unhandledrejection', event => rmqHeard.push('rejected: ' + event.reason));
+document.addEventListener('securitypolicyviolation',
+    event => rmqHeard.push('blocked: ' + event.violatedDirective + ' ' + event.blockedURI));
+const consoleError = console.error;
+console.error = (...words) => { rmqHeard.push('console: ' + words.join(' ')); consoleError.apply(console, words); };`;
+
+// What a person sees of a page that cannot run: its text, the controls that
+// can be used, and its title; runs in the page.
+export function shownInstead() {
+    const seen = element => element.getClientRects().length > 0 && getComputedStyle(element).visibility !== 'hidden';
+    const usable = [...document.querySelectorAll('textarea, [role=listbox], button, input')]
+        .filter(control => seen(control) && !control.closest('[inert]'));
+    return { text: document.body.innerText.trim(), usable: usable.length, title: document.title,
+        heard: window.rmqHeard ?? [] };
+}
+
+// Where the page cannot run, it says why in place of the form and throws
+// nothing; the file's own title is there with no program to set it.
+export async function cannotRun(driver, open, note) {
+    await driver.open({ ...open, ready: null });
+    assert.deepEqual(await driver.run(shownInstead), { text: note, usable: 0, title: windowTitle, heard: [] });
+    assert.deepEqual(driver.errors ?? [], []);
 }
 
 // Nothing the page could keep: no cookie, no web storage, no database.

@@ -1,13 +1,16 @@
 // The page's tests on one engine: the shared table of play, the two rounds,
 // the look, axe-core and what the page asks for and keeps.
 import assert from 'node:assert/strict';
-import { readFileSync, statSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
-import { assignment } from './answer_key.js';
-import { NothingStored, axe, keyboardRound, look, mouseRound, storage, touch } from './checks.js';
+import { assignment, designText } from './answer_key.js';
+import { NothingStored, axe, cannotRun, errorListener, keyboardRound, look, mouseRound, pageWithFirst, shownInstead,
+    storage, touch } from './checks.js';
 import { playTable } from './table.js';
 
 export const root = fileURLToPath(new URL('../..', import.meta.url));
@@ -17,11 +20,16 @@ export const pagePath = process.env.RMQ_PAGE ?? `${root}/build/web/river-mouth-q
 // screen to offer.
 export function engineSuite(name, startDriver, { pageUrl = pathToFileURL(pagePath).href, withTouch = false } = {}) {
     let driver;
+    // Copies of the page with a script of the test's own run first.
+    const copies = mkdtempSync(join(tmpdir(), 'rmq-page-copies-'));
     before(async () => {
         assert.ok(statSync(pagePath).size <= 150 * 1024, 'the page is at most 150 KB');
         driver = await startDriver(pageUrl);
     });
-    after(async () => driver?.close());
+    after(async () => {
+        await driver?.close();
+        rmSync(copies, { recursive: true, force: true });
+    });
 
     test(`${name}: the shared table of play`, () => playTable(driver, `${root}/tests/play/table.txt`, assignment(root)));
     test(`${name}: a whole round by mouse, and nothing kept after it`, async () => {
@@ -38,6 +46,20 @@ export function engineSuite(name, startDriver, { pageUrl = pathToFileURL(pagePat
     if (withTouch)
         test(`${name}: a tap answers, a slide scrolls the list`, () => touch(driver));
     test(`${name}: axe-core finds nothing`, () => axe(driver));
+    test(`${name}: it opens with no error in the console and nothing blocked by its security policy`, async () => {
+        await driver.open({ url: pageWithFirst(pagePath, copies, 'heard', errorListener) });
+        assert.deepEqual((await driver.run(shownInstead)).heard, []);
+        assert.deepEqual(driver.errors ?? [], []);
+    });
+    test(`${name}: without script, the page says why in place of the form`, async t => {
+        if (!driver.canTurnScriptOff)
+            return t.skip('its driver cannot turn script off');
+        return cannotRun(driver, { script: false }, designText(root, 'NoScriptNote'));
+    });
+    test(`${name}: without WebAssembly, the page says why in place of the form, and throws nothing`, () => {
+        const url = pageWithFirst(pagePath, copies, 'no-webassembly', `delete globalThis.WebAssembly;${errorListener}`);
+        return cannotRun(driver, { url }, designText(root, 'NoWebAssemblyNote'));
+    });
     test(`${name}: served by a plain web server, the page asks for nothing but itself`, async () => {
         const heard = [];
         const server = createServer((request, response) => {

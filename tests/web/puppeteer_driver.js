@@ -31,11 +31,23 @@ export async function startBrowser(engine, pageUrl) {
     const page = await browser.newPage();
     const requests = [];
     page.on('request', request => requests.push(request.url()));
+    // What the browser's console shows as an error, and what is thrown and
+    // not caught.
+    const errors = [];
+    page.on('console', message => message.type() === 'error' && errors.push(message.text()));
+    page.on('pageerror', error => errors.push(`thrown: ${error.message}`));
     const cdp = kind === 'chrome' ? await page.createCDPSession() : null;
 
     const driver = {
         requests,
-        async open({ viewport = { width: 461, height: 345 }, url = pageUrl } = {}) {
+        errors,
+        // Firefox ESR's WebDriver BiDi cannot turn a page's script off.
+        canTurnScriptOff: kind === 'chrome',
+        // `ready` is run in the page until it answers true; with none, the
+        // page counts as open once loaded.
+        async open({ viewport = { width: 461, height: 345 }, url = pageUrl, script = true, ready = attached } = {}) {
+            if (driver.canTurnScriptOff)
+                await page.setJavaScriptEnabled(script);
             await page.setViewport(viewport).catch(async error => {
                 // Firefox ESR 140 has no screen orientation override, which
                 // puppeteer sends with every viewport: the viewport alone,
@@ -47,8 +59,10 @@ export async function startBrowser(engine, pageUrl) {
                     devicePixelRatio: viewport.deviceScaleFactor ?? null,
                 });
             });
+            errors.splice(0);
             await page.goto(url, { waitUntil: 'load' });
-            await page.waitForFunction(attached);
+            if (ready)
+                await page.waitForFunction(ready);
         },
         run: (fn, ...args) => page.evaluate(fn, ...args),
         inject: source => page.evaluate(source),

@@ -120,7 +120,9 @@ export async function startWebKit(pageUrl) {
 
     return {
         requests: null,
-        async open({ viewport = { width: 461, height: 345 }, url = pageUrl } = {}) {
+        errors: null,
+        canTurnScriptOff: false,
+        async open({ viewport = { width: 461, height: 345 }, url = pageUrl, ready = attached } = {}) {
             await session.switchTo().defaultContent();
             await session.get(url);
             if (!await setViewport(viewport)) {
@@ -133,7 +135,8 @@ export async function startWebKit(pageUrl) {
                 await session.get(pathToFileURL(framing).href);
                 await session.switchTo().frame(0);
             }
-            await session.wait(() => session.executeScript(`return (${attached})()`), 10000);
+            if (ready)
+                await session.wait(() => session.executeScript(`return (${ready})()`), 10000);
         },
         run: (fn, ...args) => session.executeScript(`return (${fn}).apply(null, arguments)`, ...args),
         inject: source => session.executeScript(source),
