@@ -61,7 +61,8 @@ void setTitle(std::string_view title);
 void addStyleSheet(std::string_view css);
 void listen(Element element, std::string_view type, Listener listener);
 
-void focus(Element element);
+// The page scrolls to the element unless asked not to.
+void focus(Element element, bool intoView = true);
 // The element with the keyboard focus; None when it is on none of ours.
 Element focused();
 void click(Element element);

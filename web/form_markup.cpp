@@ -4,6 +4,7 @@
 
 #include <form_design.h>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,13 +23,19 @@ FormElements addForm()
         return handled ? marked++ : -1;
     };
     const auto styled = [](const std::string &css) { return " style=\"" + css + "\""; };
+    const auto classes = [](std::initializer_list<std::string_view> names) {
+        std::string list;
+        for (const std::string_view name : names)
+            list += (list.empty() ? "" : " ") + std::string(name);
+        return " class=\"" + list + "\"";
+    };
     const auto text = [&](std::string_view shown) { html += dom::escaped(shown); };
     const auto end = [&](std::string_view tag) { html += "</" + std::string(tag) + ">"; };
 
-    start("h1", " class=\"label\"" + styled(style::place(design::Label1[0].place)));
+    start("h1", classes({"label", style::classes::Title}));
     text(design::Label1[0].text);
     end("h1");
-    start("div", " class=\"label\" id=\"rmq-river-heading\"" + styled(style::place(design::Label1[1].place)));
+    start("div", classes({"label", style::classes::RiverHeading}) + " id=\"rmq-river-heading\"");
     text(design::Label1[1].text);
     end("div");
 
@@ -44,31 +51,30 @@ FormElements addForm()
             // The box's text as it is made, so that its caret starts at the
             // beginning and the box shows the assignment from its first line.
             message = start("textarea",
-                            " readonly aria-label=\"" + dom::escaped(design::MessageBoxName) + "\""
-                                + styled(style::place(design::MessageBoxPlace)),
+                            classes({style::classes::MessageBox}) + " readonly aria-label=\""
+                                + dom::escaped(design::MessageBoxName) + "\"",
                             true);
             text(design::Assignment);
             end("textarea");
             break;
         case design::FocusStop::RiverList:
-            list = start("div", " aria-labelledby=\"rmq-river-heading\"" + styled(style::place(design::RiverListPlace)),
-                         true);
+            list = start("div", classes({style::classes::RiverList}) + " aria-labelledby=\"rmq-river-heading\"", true);
             end("div");
             break;
         case design::FocusStop::ClearButton:
-            clear = start("button", " type=\"button\"" + styled(style::place(design::ClearPlace)), true);
+            clear = start("button", classes({style::classes::ClearButton}) + " type=\"button\"", true);
             text(design::ClearCaption);
             end("button");
             break;
         case design::FocusStop::TypeButtons:
-            start("fieldset", styled(style::place(design::FramePlace)));
+            start("fieldset", classes({style::classes::Frame}));
             start("div", " class=\"edge\"");
             end("div");
             start("legend", "");
             text(design::FrameCaption);
             end("legend");
             for (const quiz::MouthType &type : quiz::QuizCatalogue::MouthTypes) {
-                start("label", styled(style::place(design::optionPlace(type.index))));
+                start("label", classes({style::classes::TypeButton}));
                 typeButton.at(type.index) = start("input", " type=\"radio\" name=\"rmq-type\"", true);
                 typeCaption.at(type.index) = start("span", styled("position:static"), true);
                 text(type.caption);

@@ -21,7 +21,9 @@ QuizPage::QuizPage()
 {
     buildForm();
     game.LoadQuiz();
-    dom::focus(Text1);
+    // Where the page is longer than the screen, it opens at its top, at the
+    // title and the type buttons, with the message box below.
+    dom::focus(Text1, false);
 }
 
 // The form's controls, and each one's events handed to the game.
