@@ -106,8 +106,9 @@ std::string oneColumnCondition()
 // from the top left: the title, the frame with the type buttons, the river
 // list under its heading, "Изчисти" and the message box. The keys visit them
 // in the markup's order, as on the form. The page scrolls up and down; every
-// row and button is a finger high, the list shows four rows and the message
-// box five lines, at the least.
+// row and button is a finger high, the list shows as many whole rows as the
+// form's does, so that its keys go as far, and the message box five lines at
+// the least.
 std::string oneColumn()
 {
     std::string undone;
@@ -115,6 +116,9 @@ std::string oneColumn()
         undone += (undone.empty() ? "" : ",") + selector(control);
     const auto by = [](std::string_view name) { return "." + std::string(name); };
     const std::string finger = decimal(FingerRow) + "px";
+    // Inside the list's sunken edge, two pixels each side.
+    const int rowsInSight
+        = static_cast<int>((static_cast<double>(design::RiverListPlace.height) / design::TwipsPerPixel - 4) / RowHeight);
     return "@media " + oneColumnCondition() + "{:root{--w:" + decimal(FormWidth * ColumnScale)
         + "px}"
           "html{background:"
@@ -128,7 +132,7 @@ std::string oneColumn()
         + by(classes::RiverHeading) + "{white-space:normal;padding:" + length(2) + " " + length(4) + "}"
         + by(classes::Frame) + "{order:1;padding:" + length(20) + " " + length(8) + " " + length(8) + "}"
         + by(classes::TypeButton) + "{min-height:" + finger + "}" + by(classes::RiverHeading) + "{order:2}"
-        + by(classes::RiverList) + "{order:3;box-sizing:content-box;height:calc(4*" + finger
+        + by(classes::RiverList) + "{order:3;box-sizing:content-box;height:calc(" + std::to_string(rowsInSight) + "*" + finger
         + ")}"
           "[role=option]{line-height:"
         + finger + "}" + by(classes::ClearButton) + "{order:4;align-self:center;min-width:10em;min-height:" + finger

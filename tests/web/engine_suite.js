@@ -1,5 +1,6 @@
 // The page's tests on one engine: the shared table of play, the two rounds,
-// the look, axe-core and what the page asks for and keeps.
+// the look, a phone turned, the zoom, axe-core and what the page asks for and
+// keeps.
 import assert from 'node:assert/strict';
 import { readFileSync, statSync } from 'node:fs';
 import { createServer } from 'node:http';
@@ -7,15 +8,17 @@ import { after, before, test } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
 import { assignment } from './answer_key.js';
-import { NothingStored, axe, keyboardRound, look, mouseRound, storage, touch } from './checks.js';
+import { NothingStored, axe, keyboardRound, look, mouseRound, storage, touch, turn, zoom } from './checks.js';
 import { playTable } from './table.js';
 
 export const root = fileURLToPath(new URL('../..', import.meta.url));
 export const pagePath = process.env.RMQ_PAGE ?? `${root}/build/web/river-mouth-quiz.html`;
 
 // startDriver(pageUrl) gives a driver; withTouch where its driver has a touch
-// screen to offer.
-export function engineSuite(name, startDriver, { pageUrl = pathToFileURL(pagePath).href, withTouch = false } = {}) {
+// screen to offer, withZoom where it can set the device pixels to a CSS pixel.
+export function engineSuite(name, startDriver,
+    { pageUrl = pathToFileURL(pagePath).href, withTouch = false, withZoom = false } = {}) {
+    const phone = { width: 360, height: 640, hasTouch: withTouch, isMobile: withTouch };
     let driver;
     before(async () => {
         assert.ok(statSync(pagePath).size <= 150 * 1024, 'the page is at most 150 KB');
@@ -24,20 +27,45 @@ export function engineSuite(name, startDriver, { pageUrl = pathToFileURL(pagePat
     after(async () => driver?.close());
 
     test(`${name}: the shared table of play`, () => playTable(driver, `${root}/tests/play/table.txt`, assignment(root)));
+    if (withTouch) {
+        test(`${name}: the shared table of play by taps, on a phone`, () =>
+            playTable(driver, `${root}/tests/play/table.txt`, assignment(root), { viewport: phone, tap: true }));
+    }
     test(`${name}: a whole round by mouse, and nothing kept after it`, async () => {
         await mouseRound(driver);
         assert.deepEqual(await storage(driver), NothingStored);
     });
     test(`${name}: a whole round by keyboard`, () => keyboardRound(driver));
-    test(`${name}: on a phone held upright the form fills the width`, async () => {
-        assert.ok(await look(driver, 360, 640) < 1);
+    test(`${name}: on phones one column of controls a finger's size; on tablets the form`, async () => {
+        const finger = { finger: withTouch };
+        for (const width of [320, 360, 412])
+            assert.equal(await look(driver, width, Math.round(width * 16 / 9), finger), 'column');
+        assert.ok(await look(driver, 768, 1024, finger) > 1.5);
+        assert.equal(await look(driver, 1024, 768, finger), 2);
+        if (withTouch) {
+            assert.equal(await look(driver, 844, 390, finger), 'column');
+            assert.equal(await look(driver, 614, 460, finger), 'column');
+            assert.ok(await look(driver, 615, 460, finger) > 1);
+        }
     });
-    test(`${name}: on a large screen the form is twice its size, in the middle`, async () => {
-        assert.equal(await look(driver, 1920, 1080), 2);
-    });
+    test(`${name}: with a mouse, the form from its own size on; twice its size, in the middle, on a large screen`,
+        async () => {
+            assert.equal(await look(driver, 461, 345), 1);
+            assert.equal(await look(driver, 460, 345), 'column');
+            assert.equal(await look(driver, 461, 344), 'column');
+            assert.ok(await look(driver, 844, 390) > 1);
+            assert.equal(await look(driver, 1920, 1080), 2);
+        });
+    test(`${name}: a phone turned keeps the game`, () => turn(driver));
+    if (withZoom)
+        test(`${name}: the text grows with the browser's zoom`, () => zoom(driver));
     if (withTouch)
         test(`${name}: a tap answers, a slide scrolls the list`, () => touch(driver));
-    test(`${name}: axe-core finds nothing`, () => axe(driver));
+    test(`${name}: axe-core finds nothing, in the form or in one column`, async () => {
+        // The form last: a phone's touch screen undone reloads the page.
+        await axe(driver, phone);
+        await axe(driver);
+    });
     test(`${name}: served by a plain web server, the page asks for nothing but itself`, async () => {
         const heard = [];
         const server = createServer((request, response) => {

@@ -30,24 +30,27 @@ export async function startBrowser(engine, pageUrl) {
     const requests = [];
     page.on('request', request => requests.push(request.url()));
     const cdp = kind === 'chrome' ? await page.createCDPSession() : null;
+    const setViewport = viewport => page.setViewport(viewport).catch(async error => {
+        // Firefox ESR 140 has no screen orientation override, which
+        // puppeteer sends with every viewport: the viewport alone, through
+        // the page's own browsing context.
+        if (!/setScreenOrientationOverride|unknown command/.test(error.message))
+            throw error;
+        await page.mainFrame().browsingContext.setViewport({
+            viewport: { width: viewport.width, height: viewport.height },
+            devicePixelRatio: viewport.deviceScaleFactor ?? null,
+        });
+    });
 
     const driver = {
         requests,
         async open({ viewport = { width: 461, height: 345 }, url = pageUrl } = {}) {
-            await page.setViewport(viewport).catch(async error => {
-                // Firefox ESR 140 has no screen orientation override, which
-                // puppeteer sends with every viewport: the viewport alone,
-                // through the page's own browsing context.
-                if (!/setScreenOrientationOverride|unknown command/.test(error.message))
-                    throw error;
-                await page.mainFrame().browsingContext.setViewport({
-                    viewport: { width: viewport.width, height: viewport.height },
-                    devicePixelRatio: viewport.deviceScaleFactor ?? null,
-                });
-            });
+            await setViewport(viewport);
             await page.goto(url, { waitUntil: 'load' });
             await page.waitForFunction(() => document.querySelectorAll('[role=option]').length > 0);
         },
+        // The page as it is, in a viewport of another size: a phone turned.
+        resize: setViewport,
         run: (fn, ...args) => page.evaluate(fn, ...args),
         inject: source => page.evaluate(source),
         async key(key, { shift = false } = {}) {
