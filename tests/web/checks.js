@@ -125,7 +125,8 @@ const points = [
 // What a finger and an eye meet, in CSS pixels: the box of every type
 // button's label, of every river row in sight and of "Изчисти"; the smallest
 // text; the rows the list shows whole and the lines the message box shows;
-// the boxes of the controls in the order a column would stand them in.
+// the texts cut off at their boxes' edges; the boxes of the controls in the
+// order a column would stand them in.
 // Runs in the page.
 function sizes() {
     const box = element => element.getBoundingClientRect();
@@ -141,6 +142,7 @@ function sizes() {
         return { selector, left, right, top, bottom };
     });
     return { targets, smallestText: Math.min(...texts.map(element => parseFloat(getComputedStyle(element).fontSize))),
+        cut: texts.filter(element => element.scrollWidth > element.clientWidth + 1).map(element => element.textContent),
         rowsWhole: Math.floor(list.clientHeight / box(list.firstElementChild).height),
         messageLines: message.clientHeight / parseFloat(getComputedStyle(message).lineHeight), column,
         viewport: [innerWidth, innerHeight], coarse: matchMedia('(pointer: coarse)').matches,
@@ -166,6 +168,7 @@ export async function look(driver, width, height, { finger = false } = {}) {
     assert.equal(shown.coarse, finger, `a finger or a mouse as asked, ${said}`);
     assert.ok(shown.scrollWidth <= shown.clientWidth, `scrolls sideways ${said}`);
     assert.ok(shown.smallestText >= 15.99, `text under 16 pixels ${said}`);
+    assert.deepEqual(shown.cut, [], `text cut off ${said}`);
     if (formFits(width, height, finger)) {
         const scale = await lookOfTheForm(driver);
         if (finger)

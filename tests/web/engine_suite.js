@@ -38,8 +38,8 @@ export function engineSuite(name, startDriver,
     test(`${name}: a whole round by keyboard`, () => keyboardRound(driver));
     test(`${name}: on phones one column of controls a finger's size; on tablets the form`, async () => {
         const finger = { finger: withTouch };
-        for (const width of [320, 360, 412])
-            assert.equal(await look(driver, width, Math.round(width * 16 / 9), finger), 'column');
+        for (const [width, height] of [[320, 568], [360, 640], [412, 915]])
+            assert.equal(await look(driver, width, height, finger), 'column');
         assert.ok(await look(driver, 768, 1024, finger) > 1.5);
         assert.equal(await look(driver, 1024, 768, finger), 2);
         if (withTouch) {
