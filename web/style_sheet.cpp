@@ -2,8 +2,8 @@
 
 #include <config.h>
 
-#include <cmath>
 #include <array>
+#include <cmath>
 
 namespace design = quiz::design;
 
@@ -99,7 +99,8 @@ std::string oneColumnCondition()
     };
     const double fingerScale = LeastTarget / RowHeight;
     return under("width", FormWidth) + "," + under("height", FormHeight) + ",(pointer:coarse) and "
-        + under("width", FormWidth * fingerScale) + ",(pointer:coarse) and " + under("height", FormHeight * fingerScale);
+        + under("width", FormWidth * fingerScale) + ",(pointer:coarse) and "
+        + under("height", FormHeight * fingerScale);
 }
 
 // The same controls one under the other, in the order the form shows them
@@ -111,33 +112,33 @@ std::string oneColumnCondition()
 // the least.
 std::string oneColumn()
 {
-    std::string undone;
-    for (const Placed &control : PlacedControls)
-        undone += (undone.empty() ? "" : ",") + selector(control);
     const auto by = [](std::string_view name) { return "." + std::string(name); };
     const std::string finger = decimal(FingerRow) + "px";
     // Inside the list's sunken edge, two pixels each side.
-    const int rowsInSight
-        = static_cast<int>((static_cast<double>(design::RiverListPlace.height) / design::TwipsPerPixel - 4) / RowHeight);
-    return "@media " + oneColumnCondition() + "{:root{--w:" + decimal(FormWidth * ColumnScale)
-        + "px}"
-          "html{background:"
-        + colour(design::WindowColour)
-        + "}"
-          "html,body{height:auto;overflow:visible}"
-          "body{display:block}"
-          "main{box-sizing:border-box;display:flex;flex-direction:column;gap:"
-        + length(8) + ";width:auto;height:auto;min-height:100vh;padding:" + length(8) + "}" + undone
-        + "{position:relative;left:auto;top:auto;width:auto;height:auto}" + by(classes::Title) + ","
-        + by(classes::RiverHeading) + "{white-space:normal;padding:" + length(2) + " " + length(4) + "}"
-        + by(classes::Frame) + "{order:1;padding:" + length(20) + " " + length(8) + " " + length(8) + "}"
-        + by(classes::TypeButton) + "{min-height:" + finger + "}" + by(classes::RiverHeading) + "{order:2}"
-        + by(classes::RiverList) + "{order:3;box-sizing:content-box;height:calc(" + std::to_string(rowsInSight) + "*" + finger
-        + ")}"
-          "[role=option]{line-height:"
-        + finger + "}" + by(classes::ClearButton) + "{order:4;align-self:center;min-width:10em;min-height:" + finger
-        + ";padding:0 1em}" + by(classes::MessageBox)
-        + "{order:5;flex:1 0 auto;box-sizing:content-box;min-height:6.25em;line-height:1.25}}";
+    const int rowsInSight = static_cast<int>(
+        (static_cast<double>(design::RiverListPlace.height) / design::TwipsPerPixel - 4) / RowHeight);
+    // Each control placed on the form stands where the column puts it.
+    std::string placed;
+    for (const Placed &control : PlacedControls)
+        placed += (placed.empty() ? "" : ",") + selector(control);
+
+    std::string css = "@media " + oneColumnCondition() + "{:root{--w:" + decimal(FormWidth * ColumnScale) + "px}";
+    css += "html{background:" + colour(design::WindowColour) + "}html,body{height:auto;overflow:visible}";
+    css += "body{display:block}main{box-sizing:border-box;display:flex;flex-direction:column;gap:" + length(8)
+        + ";width:auto;height:auto;min-height:100vh;padding:" + length(8) + "}";
+    css += placed + "{position:relative;left:auto;top:auto;width:auto;height:auto}";
+    css += by(classes::Title) + "," + by(classes::RiverHeading) + "{white-space:normal;padding:" + length(2) + " "
+        + length(4) + "}";
+    css += by(classes::Frame) + "{order:1;padding:" + length(20) + " " + length(8) + " " + length(8) + "}";
+    css += by(classes::TypeButton) + "{min-height:" + finger + "}";
+    css += by(classes::RiverHeading) + "{order:2}";
+    css += by(classes::RiverList) + "{order:3;box-sizing:content-box;height:calc(" + std::to_string(rowsInSight)
+        + "*" + finger + ")}[role=option]{line-height:" + finger + "}";
+    css += by(classes::ClearButton) + "{order:4;align-self:center;min-width:10em;min-height:" + finger
+        + ";padding:0 1em}";
+    css += by(classes::MessageBox)
+        + "{order:5;flex:1 0 auto;box-sizing:content-box;min-height:6.25em;line-height:1.25}";
+    return css + "}";
 }
 
 } // namespace

@@ -124,29 +124,27 @@ const points = [
 
 // What a finger and an eye meet, in CSS pixels: the box of every type
 // button's label, of every river row in sight and of "Изчисти"; the smallest
-// text; the rows the list shows whole and the lines the message box shows;
-// the texts cut off at their boxes' edges; the boxes of the controls in the
-// order a column would stand them in.
-// Runs in the page.
+// text and the texts cut off at their boxes' edges; the rows the list shows
+// whole and the lines the message box shows; the controls' boxes in the order
+// a column stands them in. Runs in the page.
 function sizes() {
     const box = element => element.getBoundingClientRect();
     const list = document.querySelector('[role=listbox]');
     const rows = [...list.children].filter(row => box(row).bottom > box(list).top && box(row).top < box(list).bottom);
     const targets = [...document.querySelectorAll('label'), ...rows, document.querySelector('button')].map(element =>
         ({ name: element.textContent, width: box(element).width, height: box(element).height }));
-    const texts = [...document.querySelectorAll('main *')].filter(element => !element.matches('[aria-live], [aria-live] *')
-        && (element.matches('textarea') || [...element.childNodes].some(node => node.nodeType === 3 && node.textContent.trim())));
+    const hasText = element => [...element.childNodes].some(node => node.nodeType === 3 && node.data.trim());
+    const texts = [...document.querySelectorAll('main *')].filter(element => !element.closest('[aria-live]')
+        && (element.matches('textarea') || hasText(element)));
     const message = document.querySelector('textarea');
-    const column = ['h1', 'fieldset', '#rmq-river-heading', '[role=listbox]', 'button', 'textarea'].map(selector => {
-        const { left, right, top, bottom } = box(document.querySelector(selector));
-        return { selector, left, right, top, bottom };
-    });
+    const column = ['h1', 'fieldset', '#rmq-river-heading', '[role=listbox]', 'button', 'textarea'].map(selector =>
+        ({ selector, ...box(document.querySelector(selector)).toJSON() }));
     return { targets, smallestText: Math.min(...texts.map(element => parseFloat(getComputedStyle(element).fontSize))),
         cut: texts.filter(element => element.scrollWidth > element.clientWidth + 1).map(element => element.textContent),
         rowsWhole: Math.floor(list.clientHeight / box(list.firstElementChild).height),
         messageLines: message.clientHeight / parseFloat(getComputedStyle(message).lineHeight), column,
-        viewport: [innerWidth, innerHeight], coarse: matchMedia('(pointer: coarse)').matches,
-        scrollWidth: document.documentElement.scrollWidth, clientWidth: document.documentElement.clientWidth };
+        coarse: matchMedia('(pointer: coarse)').matches, scrollWidth: document.documentElement.scrollWidth,
+        clientWidth: document.documentElement.clientWidth };
 }
 
 // The form's own layout where it fits at its own size and, under a finger,
@@ -159,8 +157,8 @@ const touchScreen = { hasTouch: true, isMobile: true };
 // whole, in its proportions and in the middle, where it fits (and then its
 // targets 24 pixels at the least under a finger), or else the controls one
 // under the other, each row and button 44 pixels high, the list showing five
-// rows as the form's does and the message box five lines; the text 16 pixels at the least, and
-// nothing wider than the screen. Gives the form's scale, or 'column'.
+// rows as the form's does and the message box five lines; the text 16 pixels
+// at the least, none cut off, and nothing wider than the screen.
 export async function look(driver, width, height, { finger = false } = {}) {
     await driver.open({ viewport: { width, height, ...(finger ? touchScreen : {}) } });
     const shown = await driver.run(sizes);
@@ -170,22 +168,21 @@ export async function look(driver, width, height, { finger = false } = {}) {
     assert.ok(shown.smallestText >= 15.99, `text under 16 pixels ${said}`);
     assert.deepEqual(shown.cut, [], `text cut off ${said}`);
     if (formFits(width, height, finger)) {
-        const scale = await lookOfTheForm(driver);
+        await lookOfTheForm(driver);
         if (finger)
             assert.ok(shown.targets.every(target => target.width >= 24 && target.height >= 24), `targets ${said}`);
-        return scale;
+        return;
     }
     assert.ok(shown.targets.every(target => target.width >= 24 && target.height >= 44), `targets ${said}`);
     assert.ok(shown.rowsWhole >= 5 && shown.messageLines >= 5, `rows or lines ${said}`);
     shown.column.forEach((control, i) => {
         assert.ok(control.left >= 0 && control.right <= width, `${control.selector} beside the screen ${said}`);
-        assert.ok(i === 0 || control.top >= shown.column[i - 1].bottom, `${control.selector} out of the column ${said}`);
+        assert.ok(i === 0 || control.top >= shown.column[i - 1].bottom, `${control.selector} out of order ${said}`);
     });
-    return 'column';
 }
 
 // The whole form in view, in its proportions, in the middle of the viewport,
-// at most twice its size; gives its scale.
+// at most twice its size.
 async function lookOfTheForm(driver) {
     const seen = await driver.run(measure, points.map(([point]) => point));
     const [viewWidth, viewHeight] = seen.viewport;
@@ -198,7 +195,6 @@ async function lookOfTheForm(driver) {
     assert.ok(seen.scrollWidth <= seen.clientWidth, `scrolls sideways: ${JSON.stringify(seen)}`);
     assert.deepEqual(seen.colours, points.map(([, colour]) => colour));
     assert.deepEqual(seen.messageFromItsTop, [0, 0, 0]);
-    return scale;
 }
 
 // A phone turned from upright to its side and back keeps the game: the
