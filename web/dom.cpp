@@ -60,8 +60,8 @@ EM_JS(void, rmq_listen, (int element, const char *type, int listener), {
             event.preventDefault();
     });
 });
-EM_JS(void, rmq_focus, (int element), {
-    Module.rmqElements[element].focus();
+EM_JS(void, rmq_focus, (int element, int intoView), {
+    Module.rmqElements[element].focus({preventScroll: !intoView});
 });
 EM_JS(int, rmq_focused, (), {
     return Module.rmqElements.indexOf(document.activeElement);
@@ -203,9 +203,9 @@ void listen(Element element, std::string_view type, Listener listener)
     rmq_listen(element.handle(), owned(type).c_str(), static_cast<int>(listeners().size()) - 1);
 }
 
-void focus(Element element)
+void focus(Element element, bool intoView)
 {
-    rmq_focus(element.handle());
+    rmq_focus(element.handle(), intoView ? 1 : 0);
 }
 
 Element focused()

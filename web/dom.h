@@ -56,7 +56,8 @@ void setText(Element element, std::string_view text);
 std::string text(Element element);
 void listen(Element element, std::string_view type, Listener listener);
 
-void focus(Element element);
+// The page scrolls to the element unless asked not to.
+void focus(Element element, bool intoView = true);
 // The element with the keyboard focus; None when it is on none of ours.
 Element focused();
 void click(Element element);

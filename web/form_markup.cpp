@@ -5,6 +5,7 @@
 
 #include <form_design.h>
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -23,16 +24,22 @@ FormMarkup formMarkup()
         return handled ? marked++ : -1;
     };
     const auto styled = [](const std::string &css) { return " style=\"" + css + "\""; };
+    const auto classes = [](std::initializer_list<std::string_view> names) {
+        std::string list;
+        for (const std::string_view name : names)
+            list += (list.empty() ? "" : " ") + std::string(name);
+        return " class=\"" + list + "\"";
+    };
     const auto text = [&](std::string_view shown) { html += escaped(shown); };
     const auto end = [&](std::string_view tag) { html += "</" + std::string(tag) + ">"; };
 
     // Inert until the page attaches to it: a click or a key before then
     // changes nothing behind the game's back.
     markup.form = start("main", " inert", true);
-    start("h1", " class=\"label\"" + styled(style::place(design::Label1[0].place)));
+    start("h1", classes({"label", style::classes::Title}));
     text(design::Label1[0].text);
     end("h1");
-    start("div", " class=\"label\" id=\"rmq-river-heading\"" + styled(style::place(design::Label1[1].place)));
+    start("div", classes({"label", style::classes::RiverHeading}) + " id=\"rmq-river-heading\"");
     text(design::Label1[1].text);
     end("div");
 
@@ -43,16 +50,16 @@ FormMarkup formMarkup()
             // The box's text as it is made, so that its caret starts at the
             // beginning and the box shows the assignment from its first line.
             markup.messageBox = start("textarea",
-                                      " readonly aria-label=\"" + escaped(design::MessageBoxName) + "\""
-                                          + styled(style::place(design::MessageBoxPlace)),
+                                      classes({style::classes::MessageBox}) + " readonly aria-label=\""
+                                          + escaped(design::MessageBoxName) + "\"",
                                       true);
             text(design::Assignment);
             end("textarea");
             break;
         case design::FocusStop::RiverList:
             markup.riverList = start("div",
-                                     " role=\"listbox\" tabindex=\"0\" aria-labelledby=\"rmq-river-heading\""
-                                         + styled(style::place(design::RiverListPlace)),
+                                     classes({style::classes::RiverList})
+                                         + " role=\"listbox\" tabindex=\"0\" aria-labelledby=\"rmq-river-heading\"",
                                      true);
             // The rivers as the game fills the list when the page opens.
             for (const quiz::CatalogueEntry &entry : quiz::QuizCatalogue::Entries) {
@@ -63,19 +70,19 @@ FormMarkup formMarkup()
             end("div");
             break;
         case design::FocusStop::ClearButton:
-            markup.clearButton = start("button", " type=\"button\"" + styled(style::place(design::ClearPlace)), true);
+            markup.clearButton = start("button", classes({style::classes::ClearButton}) + " type=\"button\"", true);
             text(design::ClearCaption);
             end("button");
             break;
         case design::FocusStop::TypeButtons:
-            start("fieldset", styled(style::place(design::FramePlace)));
+            start("fieldset", classes({style::classes::Frame}));
             start("div", " class=\"edge\"");
             end("div");
             start("legend", "");
             text(design::FrameCaption);
             end("legend");
             for (const quiz::MouthType &type : quiz::QuizCatalogue::MouthTypes) {
-                start("label", styled(style::place(design::optionPlace(type.index))));
+                start("label", classes({style::classes::TypeButton}));
                 markup.typeButtons.at(type.index) = start("input", " type=\"radio\" name=\"rmq-type\"", true);
                 markup.typeCaptions.at(type.index) = start("span", styled("position:static"), true);
                 text(type.caption);

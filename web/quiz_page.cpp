@@ -12,7 +12,9 @@ QuizPage::QuizPage()
     // loads: they stay.
     riverList->keepingRows([this] { game.LoadQuiz(); });
     dom::removeAttribute(form, "inert");
-    dom::focus(Text1);
+    // Where the page is longer than the screen, it opens at its top, at the
+    // title and the type buttons, with the message box below.
+    dom::focus(Text1, false);
 }
 
 // The form's controls, as the page's file has them, and each one's events

@@ -1,6 +1,7 @@
 // What every engine must show of the page, beside the shared table: a whole
-// round by mouse and one by keyboard, the look on a phone and a large screen,
-// axe-core's verdict, and that a game writes nothing.
+// round by mouse and one by keyboard, the look on a phone, a tablet and a
+// large screen, a phone turned, the browser's zoom, axe-core's verdict, and
+// that a game writes nothing.
 import assert from 'node:assert/strict';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -78,7 +79,7 @@ export async function keyboardRound(driver) {
 // On a touch screen a tap answers, as a click does, and a slide scrolls the
 // list and answers nothing.
 export async function touch(driver) {
-    await driver.open({ viewport: { width: 360, height: 640, hasTouch: true, isMobile: true } });
+    await driver.open({ viewport: { width: 360, height: 640, ...touchScreen } });
     const tap = async (what, name) => driver.touch([{ start: await driver.run(centreOf, what, name) }, { end: true }]);
     await tap('type', 'естуар');
     await tap('river', 'Амур');
@@ -124,10 +125,68 @@ const points = [
     [[270, 172], 'rgb(255, 128, 128)'], // "Изчисти"
 ];
 
-// The whole form in view, in its proportions, filling the width of a phone
-// and at twice its size in the middle of a large screen.
-export async function look(driver, width, height) {
-    await driver.open({ viewport: { width, height } });
+// What a finger and an eye meet, in CSS pixels: the box of every type
+// button's label, of every river row in sight and of "Изчисти"; the smallest
+// text and the texts cut off at their boxes' edges; the rows the list shows
+// whole and the lines the message box shows; the controls' boxes in the order
+// a column stands them in. Runs in the page.
+function sizes() {
+    const box = element => element.getBoundingClientRect();
+    const list = document.querySelector('[role=listbox]');
+    const rows = [...list.children].filter(row => box(row).bottom > box(list).top && box(row).top < box(list).bottom);
+    const targets = [...document.querySelectorAll('label'), ...rows, document.querySelector('button')].map(element =>
+        ({ name: element.textContent, width: box(element).width, height: box(element).height }));
+    const hasText = element => [...element.childNodes].some(node => node.nodeType === 3 && node.data.trim());
+    const texts = [...document.querySelectorAll('main *')].filter(element => !element.closest('[aria-live]')
+        && (element.matches('textarea') || hasText(element)));
+    const message = document.querySelector('textarea');
+    const column = ['h1', 'fieldset', '#rmq-river-heading', '[role=listbox]', 'button', 'textarea'].map(selector =>
+        ({ selector, ...box(document.querySelector(selector)).toJSON() }));
+    return { targets, smallestText: Math.min(...texts.map(element => parseFloat(getComputedStyle(element).fontSize))),
+        cut: texts.filter(element => element.scrollWidth > element.clientWidth + 1).map(element => element.textContent),
+        rowsWhole: Math.floor(list.clientHeight / box(list.firstElementChild).height),
+        messageLines: message.clientHeight / parseFloat(getComputedStyle(message).lineHeight), column,
+        coarse: matchMedia('(pointer: coarse)').matches, scrollWidth: document.documentElement.scrollWidth,
+        clientWidth: document.documentElement.clientWidth };
+}
+
+// The form's own layout where it fits at its own size and, under a finger,
+// its targets are 24 pixels at the least.
+const formFits = (width, height, finger) => width >= 461 && height >= 345
+    && (!finger || Math.min(width / 461, height / 345, 2) * 18 >= 24);
+const touchScreen = { hasTouch: true, isMobile: true };
+
+// The page at one size, with a finger where `finger` asks for one: the form
+// whole, in its proportions and in the middle, where it fits (and then its
+// targets 24 pixels at the least under a finger), or else the controls one
+// under the other, each row and button 44 pixels high, the list showing five
+// rows as the form's does and the message box five lines; the text 16 pixels
+// at the least, none cut off, and nothing wider than the screen.
+export async function look(driver, width, height, { finger = false } = {}) {
+    await driver.open({ viewport: { width, height, ...(finger ? touchScreen : {}) } });
+    const shown = await driver.run(sizes);
+    const said = `at ${width} x ${height}: ${JSON.stringify(shown)}`;
+    assert.equal(shown.coarse, finger, `a finger or a mouse as asked, ${said}`);
+    assert.ok(shown.scrollWidth <= shown.clientWidth, `scrolls sideways ${said}`);
+    assert.ok(shown.smallestText >= 15.99, `text under 16 pixels ${said}`);
+    assert.deepEqual(shown.cut, [], `text cut off ${said}`);
+    if (formFits(width, height, finger)) {
+        await lookOfTheForm(driver);
+        if (finger)
+            assert.ok(shown.targets.every(target => target.width >= 24 && target.height >= 24), `targets ${said}`);
+        return;
+    }
+    assert.ok(shown.targets.every(target => target.width >= 24 && target.height >= 44), `targets ${said}`);
+    assert.ok(shown.rowsWhole >= 5 && shown.messageLines >= 5, `rows or lines ${said}`);
+    shown.column.forEach((control, i) => {
+        assert.ok(control.left >= 0 && control.right <= width, `${control.selector} beside the screen ${said}`);
+        assert.ok(i === 0 || control.top >= shown.column[i - 1].bottom, `${control.selector} out of order ${said}`);
+    });
+}
+
+// The whole form in view, in its proportions, in the middle of the viewport,
+// at most twice its size.
+async function lookOfTheForm(driver) {
     const seen = await driver.run(measure, points.map(([point]) => point));
     const [viewWidth, viewHeight] = seen.viewport;
     const scale = Math.min(viewWidth / 461, viewHeight / 345, 2);
@@ -139,14 +198,56 @@ export async function look(driver, width, height) {
     assert.ok(seen.scrollWidth <= seen.clientWidth, `scrolls sideways: ${JSON.stringify(seen)}`);
     assert.deepEqual(seen.colours, points.map(([, colour]) => colour));
     assert.deepEqual(seen.messageFromItsTop, [0, 0, 0]);
-    return scale;
 }
 
 // The window's title: the publisher's address, then the design's title.
 export const windowTitle = `${process.env.RMQ_PUBLISHER_URL ?? 'www.example.org'} География - вид устие на река`;
 
-export async function axe(driver) {
-    await driver.open();
+// A phone turned from upright to its side and back keeps the game: the
+// verdicts, the list, the type button on and the focus; where the turn takes
+// the page from the column to the form, as with a mouse, a click after it
+// answers the row under it.
+export async function turn(driver) {
+    const upright = { width: 390, height: 844 };
+    await driver.open({ viewport: upright });
+    await click(driver, 'type', 'естуар');
+    await click(driver, 'river', 'Амур');
+    await click(driver, 'type', 'делта');
+    const before = await driver.run(readPage);
+    assert.deepEqual([before.rivers, before.on, before.focus], [Names.slice(1), 'делта', 'type делта']);
+    const rowHeight = async () => (await driver.run(centreOf, 'river', 'Ганг')).height;
+    const heights = [await rowHeight()];
+    for (const viewport of [{ width: 844, height: 390 }, upright]) {
+        await driver.resize(viewport);
+        assert.deepEqual(await driver.run(readPage), before, `at ${viewport.width} x ${viewport.height}`);
+        heights.push(await rowHeight());
+    }
+    assert.ok(heights[0] >= 44 && heights[1] < 44 && heights[2] >= 44, `rows ${heights}: the layout did not switch`);
+    await driver.resize({ width: 844, height: 390 });
+    await click(driver, 'river', 'Ганг');
+    assert.ok((await driver.run(readPage)).message.startsWith(`${verdict('Ганг', 'делта')}\n`));
+}
+
+// The browser's zoom, in a window of 1280 x 800: a viewport of 1280/z x 800/z
+// at z device pixels to the CSS pixel. The text on the screen never gets
+// smaller as z grows (but for the viewport's rounding to whole CSS pixels, a
+// few hundredths of a device pixel), is twice its size at 400 %, and never
+// scrolls sideways.
+export async function zoom(driver) {
+    const texts = [];
+    for (const z of [1, 1.1, 1.25, 1.5, 1.75, 2, 2.5, 3, 4]) {
+        const viewport = { width: Math.round(1280 / z), height: Math.round(800 / z), deviceScaleFactor: z };
+        await driver.open({ viewport });
+        const shown = await driver.run(sizes);
+        assert.ok(shown.scrollWidth <= shown.clientWidth, `scrolls sideways at ${z * 100} %`);
+        texts.push(shown.smallestText * await driver.run(() => devicePixelRatio));
+    }
+    assert.ok(texts.every((text, i) => i === 0 || text >= texts[i - 1] - 0.05), `text in device pixels: ${texts}`);
+    assert.ok(texts.at(-1) >= 2 * texts[0], `text in device pixels: ${texts}`);
+}
+
+export async function axe(driver, viewport) {
+    await driver.open({ viewport });
     await driver.inject(axeSource);
     const violations = await driver.run(() => window.axe.run().then(result =>
         result.violations.map(v => `${v.id}: ${v.nodes.map(n => n.target.join(' ')).join(', ')}`)));

@@ -1,4 +1,4 @@
 import { engineSuite } from './engine_suite.js';
 import { startBrowser } from './puppeteer_driver.js';
 
-engineSuite('Firefox', pageUrl => startBrowser('firefox', pageUrl));
+engineSuite('Firefox', pageUrl => startBrowser('firefox', pageUrl), { withZoom: true });

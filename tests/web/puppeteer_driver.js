@@ -37,6 +37,17 @@ export async function startBrowser(engine, pageUrl) {
     page.on('console', message => message.type() === 'error' && errors.push(message.text()));
     page.on('pageerror', error => errors.push(`thrown: ${error.message}`));
     const cdp = kind === 'chrome' ? await page.createCDPSession() : null;
+    const setViewport = viewport => page.setViewport(viewport).catch(async error => {
+        // Firefox ESR 140 has no screen orientation override, which
+        // puppeteer sends with every viewport: the viewport alone, through
+        // the page's own browsing context.
+        if (!/setScreenOrientationOverride|unknown command/.test(error.message))
+            throw error;
+        await page.mainFrame().browsingContext.setViewport({
+            viewport: { width: viewport.width, height: viewport.height },
+            devicePixelRatio: viewport.deviceScaleFactor ?? null,
+        });
+    });
 
     const driver = {
         requests,
@@ -48,22 +59,14 @@ export async function startBrowser(engine, pageUrl) {
         async open({ viewport = { width: 461, height: 345 }, url = pageUrl, script = true, ready = attached } = {}) {
             if (driver.canTurnScriptOff)
                 await page.setJavaScriptEnabled(script);
-            await page.setViewport(viewport).catch(async error => {
-                // Firefox ESR 140 has no screen orientation override, which
-                // puppeteer sends with every viewport: the viewport alone,
-                // through the page's own browsing context.
-                if (!/setScreenOrientationOverride|unknown command/.test(error.message))
-                    throw error;
-                await page.mainFrame().browsingContext.setViewport({
-                    viewport: { width: viewport.width, height: viewport.height },
-                    devicePixelRatio: viewport.deviceScaleFactor ?? null,
-                });
-            });
+            await setViewport(viewport);
             errors.splice(0);
             await page.goto(url, { waitUntil: 'load' });
             if (ready)
                 await page.waitForFunction(ready);
         },
+        // The page as it is, in a viewport of another size: a phone turned.
+        resize: setViewport,
         run: (fn, ...args) => page.evaluate(fn, ...args),
         inject: source => page.evaluate(source),
         async key(key, { shift = false } = {}) {

@@ -109,7 +109,8 @@ export function readPage() {
 
 // Where a control stands on the page, and the list's edges; a row of the
 // list is brought into view first unless `inSight` asks for it where it is,
-// as the held pointer finds it. Runs in the page.
+// as the held pointer finds it, and the page is scrolled up or down to the
+// control where it is longer than the screen. Runs in the page.
 export function centreOf(what, name, inSight = false) {
     let element;
     if (what === 'type')
@@ -129,6 +130,9 @@ export function centreOf(what, name, inSight = false) {
         element = document.querySelector('textarea');
     if (!element)
         return null;
+    const { top, bottom } = (what === 'river' ? element.parentElement : element).getBoundingClientRect();
+    if (top < 0 || bottom > innerHeight)
+        scrollBy(0, top < 0 ? top : Math.min(top, bottom - innerHeight));
     const box = element.getBoundingClientRect();
     const list = document.querySelector('[role=listbox]').getBoundingClientRect();
     return { x: box.left + box.width / 2, y: box.top + box.height / 2, height: box.height, listRight: list.right,
@@ -140,8 +144,9 @@ const HeldBeyondTheListMs = 2500;
 
 const keyNames = { Up: 'ArrowUp', Down: 'ArrowDown', Left: 'ArrowLeft', Right: 'ArrowRight', Space: ' ' };
 
-// Plays one action on the page through the driver.
-export async function act(driver, action, where) {
+// Plays one action on the page through the driver; with `tap`, a click is a
+// finger's tap.
+export async function act(driver, action, where, tap = false) {
     const words = action.split(' ');
     if (words[0] === 'key') {
         for (const key of words.slice(1)) {
@@ -191,18 +196,21 @@ export async function act(driver, action, where) {
     const click = action.match(/^click (type|river|clear|message) ?(.*)$/);
     assert.ok(click, `${where}: unknown action "${action}"`);
     const point = await centre(click[1], click[2] || undefined);
+    if (tap)
+        return driver.touch([{ start: point }, { end: true }]);
     return driver.pointer([{ move: point }, { down: true }, { up: true }]);
 }
 
 // Plays every play of the table, each on the page just opened, and compares
-// all six fields after every step.
-export async function playTable(driver, tablePath, assignment) {
+// all six fields after every step. With `tap`, the clicks are taps; the
+// slides stay the mouse's, since a finger's slide scrolls the list.
+export async function playTable(driver, tablePath, assignment, { viewport, tap = false } = {}) {
     for (const play of readTable(tablePath)) {
-        await driver.open();
+        await driver.open({ viewport });
         let expected = openingState(assignment);
         assert.deepEqual(await driver.run(readPage), expected, `play "${play.title}": the page as it opens`);
         for (const step of play.steps) {
-            await act(driver, step.action, step.line);
+            await act(driver, step.action, step.line, tap);
             expected = applyChanges(expected, step.changes, assignment);
             assert.deepEqual(await driver.run(readPage), expected, `play "${play.title}", ${step.line}`);
         }

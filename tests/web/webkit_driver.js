@@ -1,6 +1,7 @@
 // WebKitGTK, Safari's engine: its WebDriver (webkit2gtk-driver) drives its
 // MiniBrowser, started with --automation, on an X display of the test's own;
 // each process is ended by its id.
+import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:net';
@@ -118,6 +119,7 @@ export async function startWebKit(pageUrl) {
         return innerWidth === width && innerHeight === height;
     }
 
+    let framed = false;
     return {
         requests: null,
         errors: null,
@@ -125,7 +127,8 @@ export async function startWebKit(pageUrl) {
         async open({ viewport = { width: 461, height: 345 }, url = pageUrl, ready = attached } = {}) {
             await session.switchTo().defaultContent();
             await session.get(url);
-            if (!await setViewport(viewport)) {
+            framed = !await setViewport(viewport);
+            if (framed) {
                 // The MiniBrowser's window is at least 447 pixels wide: a
                 // narrower viewport is a frame of that size, as a lesson page
                 // would show the quiz.
@@ -137,6 +140,21 @@ export async function startWebKit(pageUrl) {
             }
             if (ready)
                 await session.wait(() => session.executeScript(`return (${ready})()`), 10000);
+        },
+        // The page as it is, in a viewport of another size: the frame's, where
+        // the page stands in one, in a window that holds it whole.
+        async resize({ width, height }) {
+            if (!framed) {
+                assert.ok(await setViewport({ width, height }), `no window of ${width} x ${height}`);
+                return;
+            }
+            await session.switchTo().defaultContent();
+            await setViewport({ width: Math.max(width, 461), height });
+            await session.executeScript('const frame = document.querySelector("iframe"); '
+                + 'frame.style.width = arguments[0] + "px"; frame.style.height = arguments[1] + "px"', width, height);
+            await session.switchTo().frame(0);
+            await session.wait(() => session.executeScript(
+                'return innerWidth === arguments[0] && innerHeight === arguments[1]', width, height), 5000);
         },
         run: (fn, ...args) => session.executeScript(`return (${fn}).apply(null, arguments)`, ...args),
         inject: source => session.executeScript(source),
