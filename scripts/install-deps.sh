@@ -65,9 +65,9 @@ stage_packages() {
         echo zip unzip nsis
         ;;
     web)
-        # the compiler, GoogleTest's sources to build for it, Node to run the
-        # game's tests, fontTools and brotli to cut the font down to a WOFF2
-        # of the page's characters
+        # the compiler, GoogleTest's sources to build for it, Node to write
+        # the page's form into its file and to run the game's tests, fontTools
+        # and brotli to cut the font down to a WOFF2 of the page's characters
         echo cmake make emscripten googletest nodejs python3-fonttools python3-brotli fonts-liberation2
         # npm comes with Node where Node is not Debian's own.
         command -v npm >/dev/null || echo npm
