@@ -16,7 +16,10 @@ if (typeof WebAssembly != "object") {
 Module["instantiateWasm"] = function(imports, receiveInstance) {
     if (WebAssembly.missing)
         return {};
-    var base64 = wasmBinaryFile.slice(dataURIPrefix.length);
+    // Older runtimes name the module's data: address before they compile,
+    // newer ones only after asking here.
+    var file = wasmBinaryFile || findWasmBinary();
+    var base64 = file.slice(dataURIPrefix.length);
     var binary = Uint8Array.fromBase64 ? Uint8Array.fromBase64(base64) : intArrayFromBase64(base64);
     var module = new WebAssembly.Module(binary);
     var instance = new WebAssembly.Instance(module, imports);

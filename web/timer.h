@@ -15,8 +15,10 @@ public:
     void start(int milliseconds, std::function<void()> tick);
     void stop();
     bool running() const { return id != 0; }
+    // Where the browser's interval comes in.
+    void ticked();
 
 private:
     std::function<void()> tick;
-    long id = 0;
+    int id = 0;
 };
