@@ -38,9 +38,6 @@ EM_JS(int, rmq_take_marked, (), {
 EM_JS(int, rmq_element_count, (), {
     return Module.rmqElements.length;
 });
-EM_JS(void, rmq_set_attribute, (int element, const char *name, const char *value), {
-    Module.rmqElements[element].setAttribute(UTF8ToString(name), UTF8ToString(value));
-});
 EM_JS(void, rmq_remove_attribute, (int element, const char *name), {
     Module.rmqElements[element].removeAttribute(UTF8ToString(name));
 });
@@ -180,11 +177,6 @@ std::vector<Element> markedElements()
     for (int handle = first; handle < rmq_element_count(); ++handle)
         marked.emplace_back(handle);
     return marked;
-}
-
-void setAttribute(Element element, std::string_view name, std::string_view value)
-{
-    rmq_set_attribute(element.handle(), owned(name).c_str(), owned(value).c_str());
 }
 
 void removeAttribute(Element element, std::string_view name)

@@ -50,7 +50,6 @@ using Listener = std::function<bool(const Event &)>;
 // The elements that the page's HTML marks with a bare data-handle attribute,
 // in the order they stand in; they get handles and lose the mark.
 std::vector<Element> markedElements();
-void setAttribute(Element element, std::string_view name, std::string_view value);
 void removeAttribute(Element element, std::string_view name);
 void setText(Element element, std::string_view text);
 std::string text(Element element);

@@ -56,7 +56,8 @@ RiverList::RiverList(dom::Element element, std::string framedRowId)
     : list(element)
     , framedId(std::move(framedRowId))
 {
-    for (int row = 0; row < count(); ++row)
+    // The rows the file has, as a list just filled: framed at its first.
+    if (count() > 0)
         framed = listbox::framedAfterAppend(framed);
     markRows();
     dom::listen(list, "pointerdown", [this](const dom::Event &event) { return pointerPressed(event); });
