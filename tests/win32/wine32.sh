@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Whether Wine's 32-bit half is installed: Debian's wine32 (i386), with the
-# 32-bit loader and the 32-bit half of Wine's libraries. Without it the 64-bit
-# loader starts a 32-bit program, fails, and still ends with status 0.
+# Whether Wine's 32-bit half is installed: Debian's wine32 (i386), whose
+# 32-bit loader both releases put in /usr/lib/wine. Without it the 64-bit
+# loader starts a 32-bit program, fails, and still ends with status 0. The
+# 32-bit half of Wine's libraries (libwine:i386) says nothing: it stays when
+# wine32 is removed.
 #   wine32.sh                 ends with status 0 where it is, 1 where not
 #   wine32.sh COMMAND [ARGS]  runs COMMAND where it is; where not, says why and
 #                             ends with status 77, which CTest counts as skipped
-if [ -x /usr/lib/wine/wine ] || [ -d /usr/lib/i386-linux-gnu/wine/i386-unix ]; then
+if [ -x /usr/lib/wine/wine ]; then
     [ $# -eq 0 ] || exec "$@"
     exit 0
 fi
